@@ -1,0 +1,91 @@
+# Shared by scripts/test and scripts/run: packages, build tree, Wine prefix,
+# virtual display and wineserver. Source it; it defines functions only.
+
+CLIKPAD_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+CLIKPAD_BUILD=${CLIKPAD_BUILD:-$CLIKPAD_ROOT/build/mingw}
+WINEPREFIX=$CLIKPAD_BUILD/wineprefix
+WINEDEBUG=-all
+WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+
+clikpad_started_pids=()
+
+say() { printf '== %s\n' "$*"; }
+
+# Installs only what this machine lacks, so a second run costs nothing here.
+install_missing_packages() {
+    local -a wanted=()
+    command -v cmake >/dev/null || wanted+=(cmake)
+    command -v ninja >/dev/null || wanted+=(ninja-build)
+    command -v x86_64-w64-mingw32-g++-posix >/dev/null || wanted+=(g++-mingw-w64-x86-64)
+    command -v x86_64-w64-mingw32-widl >/dev/null || wanted+=(mingw-w64-tools)
+    command -v wine >/dev/null || wanted+=(wine)
+    [ -x /usr/lib/wine/wine64 ] || wanted+=(wine64)
+    command -v Xvfb >/dev/null || wanted+=(xvfb)
+    command -v xdpyinfo >/dev/null || wanted+=(x11-utils)
+    [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)
+    [ ${#wanted[@]} -eq 0 ] && return 0
+    say "installing ${wanted[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${wanted[@]}" >/dev/null
+}
+
+configure_and_build() {
+    if [ ! -f "$CLIKPAD_BUILD/build.ninja" ]; then
+        say "configuring $CLIKPAD_BUILD"
+        cmake -S "$CLIKPAD_ROOT" -B "$CLIKPAD_BUILD" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$CLIKPAD_ROOT/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_BUILD_TYPE=Release >/dev/null
+    fi
+    say "building"
+    cmake --build "$CLIKPAD_BUILD"
+}
+
+# A display nobody else uses; Xvfb is stopped again by stop_started.
+start_virtual_display() {
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$CLIKPAD_BUILD/xvfb.log" 2>&1 &
+    clikpad_started_pids+=($!)
+    export DISPLAY=":$n"
+    local tries=0
+    until xdpyinfo >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -gt 100 ] && { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
+        sleep 0.1
+    done
+    say "virtual display $DISPLAY"
+}
+
+# The build tree's own prefix, made once. Without a window manager every hide
+# stalls for two seconds unless Wine manages the windows itself.
+prepare_wine_prefix() {
+    [ -f "$WINEPREFIX/.clikpad-ready" ] && return 0
+    say "creating Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >"$CLIKPAD_BUILD/wineboot.log" 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$CLIKPAD_BUILD/wineboot.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.clikpad-ready"
+}
+
+# wineserver -p stays up between programs, so each test starts warm. Wine's helper
+# processes (services, the desktop) inherit stdio and live as long as the server:
+# the warm-up starts them with their output in a file, not in a test's pipe.
+start_wineserver() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    wineserver -f -p >"$CLIKPAD_BUILD/wineserver.log" 2>&1 &
+    clikpad_started_pids+=($!)
+    wine "$CLIKPAD_BUILD/tests/wine_warmup.exe" >"$CLIKPAD_BUILD/warmup.log" 2>&1
+}
+
+stop_started() {
+    if [ ${#clikpad_started_pids[@]} -gt 0 ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        kill "${clikpad_started_pids[@]}" >/dev/null 2>&1 || true
+        wait "${clikpad_started_pids[@]}" 2>/dev/null || true
+        clikpad_started_pids=()
+    fi
+}

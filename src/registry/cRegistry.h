@@ -1,0 +1,57 @@
+// cRegistry addresses one registry value by hive (ClassKey), key path (SectionKey),
+// value name (ValueKey) and type (ValueType), and reads or writes it through Value.
+// It keeps no key open between calls. Failures raise RegistryError.
+#pragma once
+
+#include "registry/Variant.h"
+
+#include <cstdint>
+#include <string>
+
+class RegKey;
+
+class cRegistry {
+public:
+    // Predefined hives as the signed 32-bit numbers callers assign to ClassKey.
+    static constexpr std::int32_t kClassesRoot = static_cast<std::int32_t>(0x80000000);
+    static constexpr std::int32_t kCurrentUser = static_cast<std::int32_t>(0x80000001);
+    static constexpr std::int32_t kLocalMachine = static_cast<std::int32_t>(0x80000002);
+
+    bool KeyExists() const;
+    bool CreateKey();
+    bool DeleteKey();
+    bool DeleteValue();
+
+    // Reading never raises: a key or value that cannot be read gives a copy of Default.
+    // A successful read replaces ValueType with the stored type.
+    Variant Value();
+    void Value(const Variant& vValue);
+
+    std::int32_t ValueType() const { return valueType_; }
+    void ValueType(std::int32_t eValueType) { valueType_ = eValueType; }
+    std::int32_t ClassKey() const { return classKey_; }
+    void ClassKey(std::int32_t eKey) { classKey_ = eKey; }
+    const std::string& SectionKey() const { return sectionKey_; }
+    void SectionKey(std::string sSectionKey) { sectionKey_ = std::move(sSectionKey); }
+    const std::string& ValueKey() const { return valueKey_; }
+    void ValueKey(std::string sValueKey) { valueKey_ = std::move(sValueKey); }
+    Variant Default() const { return default_; }
+    void Default(Variant vDefault) { default_ = std::move(vDefault); }
+
+private:
+    static std::int32_t SwapEndian(std::int32_t value);
+    static std::string ExpandEnvStr(const std::string& text);
+
+    long openOrCreateKey(RegKey& key) const;
+    long writeValue(const RegKey& key, const Variant& value) const;
+    Variant decode(std::uint32_t storedType, const std::string& data) const;
+    [[noreturn]] void raise(std::int32_t number, const std::string& description) const;
+    std::string hiveAndSection() const;
+    std::string setValueText(const Variant& value) const;
+
+    std::int32_t classKey_ = 0;
+    std::string sectionKey_;
+    std::string valueKey_;
+    std::int32_t valueType_ = 0;
+    Variant default_;
+};
