@@ -46,7 +46,7 @@ configure_and_build() {
 start_virtual_display() {
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$CLIKPAD_BUILD/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$CLIKPAD_BUILD/xvfb.log" 2>&1 &
     clikpad_started_pids+=($!)
     export DISPLAY=":$n"
     local tries=0

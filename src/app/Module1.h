@@ -1,0 +1,13 @@
+// Small screen and window helpers shared by the windows.
+#pragma once
+
+#include "platform/Win32.h"
+
+#include <cstdint>
+
+// Colour of the screen pixel under the pointer, 0x00BBGGRR as GetPixel gives it
+// (CLR_INVALID when it cannot be read).
+std::uint32_t PixelUnderCursor();
+
+// Puts the window above or back among the non-topmost windows; position and size stay.
+void SetTopMost(HWND window, bool on);

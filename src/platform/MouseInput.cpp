@@ -1,0 +1,22 @@
+#include "platform/MouseInput.h"
+
+namespace MouseInput {
+namespace {
+Sender currentSender = &sendToSystem;
+}
+
+void sendToSystem(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo) {
+    mouse_event(flags, dx, dy, data, extraInfo);
+}
+
+void send(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo) {
+    currentSender(flags, dx, dy, data, extraInfo);
+}
+
+Sender replaceSender(Sender sender) {
+    const Sender previous = currentSender;
+    currentSender = sender ? sender : &sendToSystem;
+    return previous;
+}
+
+}  // namespace MouseInput

@@ -1,0 +1,19 @@
+// The one way out for synthesised mouse input. Production sends to mouse_event;
+// a test may put its own sender in place to see the exact arguments.
+#pragma once
+
+#include "platform/Win32.h"
+
+namespace MouseInput {
+
+using Sender = void (*)(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo);
+
+void send(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo);
+
+// The system's own sender, for a test sender that also wants the real effect.
+void sendToSystem(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo);
+
+// Puts a sender in place and returns the one it replaced.
+Sender replaceSender(Sender sender);
+
+}  // namespace MouseInput
