@@ -1,4 +1,4 @@
-#include "registry/RegistryError.h"
+#include "platform/NumberedError.h"
 
 namespace {
 std::string summary(std::int32_t number, const std::string& source, const std::string& description) {
@@ -9,7 +9,7 @@ std::string summary(std::int32_t number, const std::string& source, const std::s
 }
 }  // namespace
 
-RegistryError::RegistryError(std::int32_t number, std::string source, std::string description)
+NumberedError::NumberedError(std::int32_t number, std::string source, std::string description)
     : std::runtime_error(summary(number, source, description)),
       number_(number),
       source_(std::move(source)),

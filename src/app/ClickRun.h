@@ -1,0 +1,75 @@
+// A click run: Start, Pause/Continue, Stop and the one-second tick that counts
+// down, clicks at the pointer (unless the ad detector holds it back) and moves on
+// through the list of times. The run's state is carried by the main window's
+// controls, which it drives through RunControls.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The main window's side of a run: both routes to each command (the button and
+// the popup menu item) change together.
+class RunControls {
+public:
+    virtual void setStartEnabled(bool enabled) = 0;
+    virtual void setPauseEnabled(bool enabled) = 0;
+    virtual void setStopEnabled(bool enabled) = 0;
+    virtual void setPauseCaption(const std::string& caption) = 0;
+    virtual std::string pauseCaption() const = 0;
+    virtual void setRunStatus(const std::string& text) = 0;    // StatusBar1 panel 1
+    virtual void setTimerPanel(const std::string& text) = 0;   // StatusBar2 panel 1
+    virtual void setClicksPanel(const std::string& text) = 0;  // StatusBar2 panel 2
+    virtual void enableTimer(bool enabled) = 0;
+    virtual void reportUnusableTimes() = 0;
+
+protected:
+    ~RunControls() = default;
+};
+
+// The two choices a click reads from the live settings.
+class ClickChoices {
+public:
+    virtual bool adDetectorOn() = 0;
+    virtual bool primaryButton() = 0;
+
+protected:
+    ~ClickChoices() = default;
+};
+
+struct ClickRunState {
+    std::vector<std::string> EventList;
+    std::int32_t LastEventIndex = 0;
+    std::int32_t EventIndex = 0;
+    std::int32_t Countdown = 0;
+    std::int16_t ClickCount = 0;
+    std::string LoopSetting;
+    bool AdReferenceCaptured = false;
+    std::uint32_t AdReferenceColor = 0;
+};
+
+class ClickRun {
+public:
+    static constexpr const char* kPause = "Pause";
+    static constexpr const char* kContinue = "Continue";
+    static constexpr std::int16_t kClickCountWrap = 32766;
+
+    ClickRun(RunControls& controls, ClickChoices& choices) : controls_(controls), choices_(choices) {}
+
+    void Start();
+    void PauseContinue();
+    void Stop();
+    void Tick();
+    void ClearAdReference() { state_.AdReferenceCaptured = false; }
+
+    const ClickRunState& state() const { return state_; }
+
+private:
+    bool clickAllowed();
+    void click();
+    void showCountdownAndClicks();
+
+    RunControls& controls_;
+    ClickChoices& choices_;
+    ClickRunState state_;
+};

@@ -1,0 +1,196 @@
+#include "app/frmMain.h"
+
+#include "app/Module1.h"
+#include "platform/Menu.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "resource.h"
+#include "settings/SettingsStore.h"
+#include "settings/frmSettings.h"
+
+#include <array>
+
+namespace {
+
+using K = ControlKind;
+constexpr int W = ControlSpec::kInWindow;
+
+constexpr std::array<ControlSpec, frmMain::kControlCount> kLayout{{
+    {"Frame1", K::Frame, W, "", {0, 0, 2775, 2055}},
+    {"Image1", K::PictureBox, frmMain::Frame1, "", {120, 240, 975, 1710}, false, SS_BITMAP},
+    {"Command1", K::PushButton, frmMain::Frame1, "Start", {1320, 360, 1215, 495}},
+    {"Command2", K::PushButton, frmMain::Frame1, "Pause", {1320, 840, 1215, 495}},
+    {"Command3", K::PushButton, frmMain::Frame1, "Stop", {1320, 1320, 1215, 495}},
+    {"Picture1", K::PictureBox, frmMain::Frame1, "", {1440, 1320, 375, 375}},
+    {"StatusBar2", K::StatusBar, W, "", {0, 2040, 2775, 375}},
+    {"StatusBar1", K::StatusBar, W, "", {0, 2415, 2775, 375}},
+    {"Picture2", K::PictureBox, W, "", {3960, 240, 540, 540}, false, SS_ICON},
+}};
+
+constexpr const char* kTitle = "Clikpad";
+constexpr int kOuterWidthTwips = 2865;
+constexpr int kOuterHeightTwips = 3450;
+
+HMENU popupOf(std::initializer_list<std::pair<UINT, const char*>> items) {
+    HMENU menu = CreatePopupMenu();
+    for (const auto& [id, caption] : items)
+        AppendMenuA(menu, id == 0 ? MF_SEPARATOR : MF_STRING, id, caption);
+    return menu;
+}
+
+}  // namespace
+
+frmMain::frmMain(LiveSettings liveSettings, Unloader unloadDialogs)
+    : liveSettings_(std::move(liveSettings)), unloadDialogs_(std::move(unloadDialogs)) {
+    createWindowAndControls();
+    connectHandlers();
+}
+
+frmMain::~frmMain() {
+    destroy();
+    if (popup_) DestroyMenu(popup_);
+    if (picture_) DeleteObject(picture_);
+}
+
+void frmMain::buildMenus() {
+    menuBar_ = CreateMenu();
+    HMENU options = popupOf({{mnuSettings, "&Settings"}, {mnuAlwaysOnTop, "&Always On Top"}, {0, nullptr},
+                             {mnuExit, "E&xit"}});
+    HMENU help = popupOf({{mnuContents, "Contents\tF1"}, {mnuAbout, "About Clikpad"}});
+    AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(options), "&Options");
+    AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
+    // Never in the menu bar: the notification icon's popup menu.
+    popup_ = popupOf({{mnuHiddenStart, "Start"}, {mnuHiddenPause, "Pause"}, {mnuHiddenStop, "Stop"}, {0, nullptr},
+                      {mnuHiddenSettings, "Settings"}, {mnuHiddenAbout, "About Clikpad"}, {0, nullptr},
+                      {mnuHiddenRestore, "Restore"}, {0, nullptr}, {mnuHiddenExit, "Exit"}});
+}
+
+void frmMain::createWindowAndControls() {
+    buildMenus();
+    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLIKPAD), IMAGE_ICON, 0, 0,
+                                          LR_DEFAULTSIZE | LR_SHARED));
+    if (!icon_) icon_ = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));  // IDI_APPLICATION
+    createWindow({kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790, menuBar_, icon_});
+    createControls(kLayout);
+
+    picture_ = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0));
+    if (picture_) SendMessageA(control(Image1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
+    SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
+
+    // Both bars split at the same place, so their panels line up.
+    for (const Control bar : {StatusBar2, StatusBar1})
+        StatusBar::FitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
+    StatusBar::SetPanelText(control(StatusBar2), 1, "Timer: 0");
+    StatusBar::SetPanelText(control(StatusBar2), 2, "Clicks: 0");
+    StatusBar::SetPanelTip(control(StatusBar2), 1, "Time left until next attempted click");
+    StatusBar::SetPanelTip(control(StatusBar2), 2, "Total number of clicks/games played");
+    StatusBar::SetPanelText(control(StatusBar1), 1, "Status: Stopped");
+    StatusBar::SetPanelText(control(StatusBar1), 2, "Ad Detector: Off");
+
+    timer_.attach(hwnd());
+    EnableWindow(control(Command2), FALSE);
+    EnableWindow(control(Command3), FALSE);
+    Menu::SetEnabled(popup_, mnuHiddenPause, false);
+    Menu::SetEnabled(popup_, mnuHiddenStop, false);
+}
+
+void frmMain::connectHandlers() {
+    onCommand(controlId(Command1), [this] { run_.Start(); });
+    onCommand(controlId(Command2), [this] { run_.PauseContinue(); });
+    onCommand(controlId(Command3), [this] { run_.Stop(); });
+    onCommand(mnuHiddenStart, [this] { run_.Start(); });
+    onCommand(mnuHiddenPause, [this] { run_.PauseContinue(); });
+    onCommand(mnuHiddenStop, [this] { run_.Stop(); });
+    onCommand(mnuExit, [this] { PostMessageA(hwnd(), WM_CLOSE, 0, 0); });
+    onTimer(timer_.id(), [this] { run_.Tick(); });
+}
+
+void frmMain::Form_Load() {
+    SettingsStore store;
+    store.resetUnlessCurrentVersion();
+
+    const bool primary = SettingsStore::isTrue(store.read(SettingName::kButton));
+    frmSettings& settings = liveSettings_();  // made hidden here; its own load step runs now
+    settings.setPrimaryButton(primary);
+    const bool adDetector = SettingsStore::isTrue(store.read(SettingName::kDetAd));
+    settings.setAdDetectorOn(adDetector);
+    StatusBar::SetPanelText(control(StatusBar1), 2, adDetector ? "Ad Detector: On" : "Ad Detector: Off");
+    settings.setEventsText(store.read(SettingName::kEvents));
+    settings.setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
+    settings.setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
+    const bool onTop = SettingsStore::isOne(store.read(SettingName::kOnTop));
+    Menu::SetChecked(menuBar_, mnuAlwaysOnTop, onTop);
+    if (onTop) SetTopMost(hwnd(), true);
+
+    run_.ClearAdReference();
+    setOuterSizeTwips(kOuterWidthTwips, kOuterHeightTwips);
+}
+
+void frmMain::Show() {
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+    SetFocus(control(Command1));
+}
+
+void frmMain::Form_Unload() {
+    unloadDialogs_();
+    destroy();
+    PostQuitMessage(0);
+}
+
+bool frmMain::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    switch (message) {
+    case WM_SIZE:
+        if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
+        return false;
+    case WM_CLOSE:
+        Form_Unload();
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::setStartEnabled(bool enabled) {
+    EnableWindow(control(Command1), enabled);
+    Menu::SetEnabled(popup_, mnuHiddenStart, enabled);
+}
+
+void frmMain::setPauseEnabled(bool enabled) {
+    EnableWindow(control(Command2), enabled);
+    Menu::SetEnabled(popup_, mnuHiddenPause, enabled);
+}
+
+void frmMain::setStopEnabled(bool enabled) {
+    EnableWindow(control(Command3), enabled);
+    Menu::SetEnabled(popup_, mnuHiddenStop, enabled);
+}
+
+void frmMain::setPauseCaption(const std::string& caption) {
+    SetWindowTextString(control(Command2), caption);
+    Menu::SetCaption(popup_, mnuHiddenPause, caption);
+}
+
+std::string frmMain::pauseCaption() const { return WindowText(control(Command2)); }
+
+void frmMain::setRunStatus(const std::string& text) { StatusBar::SetPanelText(control(StatusBar1), 1, text); }
+
+void frmMain::setTimerPanel(const std::string& text) { StatusBar::SetPanelText(control(StatusBar2), 1, text); }
+
+void frmMain::setClicksPanel(const std::string& text) { StatusBar::SetPanelText(control(StatusBar2), 2, text); }
+
+void frmMain::reportUnusableTimes() {
+    ShowMessage(hwnd(),
+                "The list of times between clicks is empty or holds a time Clikpad cannot count down.\n\n"
+                "Open Options > Settings and enter whole seconds from 1 to 32766, separated by commas "
+                "(for example 4 or 5,10).",
+                kTitle);
+}
+
+bool frmMain::adDetectorOn() { return liveSettings_().adDetectorOn(); }
+
+bool frmMain::primaryButton() { return liveSettings_().primaryButton(); }
+
+bool frmMain::alwaysOnTopChecked() const { return Menu::IsChecked(menuBar_, mnuAlwaysOnTop); }

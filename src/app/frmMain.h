@@ -1,0 +1,76 @@
+// The main window: Start, Pause and Stop, the two status bars, the menus and the
+// hidden popup menu of the notification icon. Creating it is the program's start.
+#pragma once
+
+#include "app/ClickRun.h"
+#include "platform/Form.h"
+#include "platform/WindowTimer.h"
+#include "settings/MainWindowLink.h"
+
+#include <functional>
+
+class frmSettings;
+
+class frmMain : public Form, public RunControls, public ClickChoices, public MainWindowLink {
+public:
+    enum Control { Frame1, Image1, Command1, Command2, Command3, Picture1, StatusBar2, StatusBar1, Picture2, kControlCount };
+
+    enum MenuId : UINT {
+        mnuSettings = 2001, mnuAlwaysOnTop, mnuExit, mnuContents, mnuAbout,
+        mnuHiddenStart = 2101, mnuHiddenPause, mnuHiddenStop, mnuHiddenSettings, mnuHiddenAbout,
+        mnuHiddenRestore, mnuHiddenExit
+    };
+
+    using LiveSettings = std::function<frmSettings&()>;
+    using Unloader = std::function<void()>;
+
+    // Builds the window with its controls and menus; Form_Load brings the stored
+    // settings into force, Show shows it.
+    frmMain(LiveSettings liveSettings, Unloader unloadDialogs);
+    ~frmMain() override;
+
+    void Form_Load();
+    void Show();  // shown normal, focus on Start
+
+    HMENU menuBar() const { return menuBar_; }
+    HMENU mnuHidden() const { return popup_; }
+    ClickRun& run() { return run_; }
+    const WindowTimer& Timer1() const { return timer_; }
+
+    // RunControls
+    void setStartEnabled(bool enabled) override;
+    void setPauseEnabled(bool enabled) override;
+    void setStopEnabled(bool enabled) override;
+    void setPauseCaption(const std::string& caption) override;
+    std::string pauseCaption() const override;
+    void setRunStatus(const std::string& text) override;
+    void setTimerPanel(const std::string& text) override;
+    void setClicksPanel(const std::string& text) override;
+    void enableTimer(bool enabled) override { timer_.Enabled(enabled); }
+    void reportUnusableTimes() override;
+
+    // ClickChoices: read from the live settings, made afresh when absent
+    bool adDetectorOn() override;
+    bool primaryButton() override;
+
+    // MainWindowLink
+    bool alwaysOnTopChecked() const override;
+
+protected:
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void buildMenus();
+    void createWindowAndControls();
+    void connectHandlers();
+    void Form_Unload();
+
+    LiveSettings liveSettings_;
+    Unloader unloadDialogs_;
+    HMENU menuBar_ = nullptr;
+    HMENU popup_ = nullptr;
+    HICON icon_ = nullptr;
+    HBITMAP picture_ = nullptr;
+    WindowTimer timer_{1, 1000};
+    ClickRun run_{*this, *this};
+};

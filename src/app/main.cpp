@@ -1,0 +1,23 @@
+// Clikpad's entry point: the main window is the program.
+#include "app/App.h"
+#include "platform/FatalError.h"
+#include "platform/MessageLoop.h"
+#include "settings/SettingsStore.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    std::unique_ptr<App> app;
+    try {
+        SettingsStore::chooseLocation();
+        app = std::make_unique<App>();
+    } catch (...) {
+        EndWithFatalError(std::current_exception());
+        return 1;
+    }
+    return RunMessageLoop(app->mainWindow().hwnd(), frmMain::mnuContents);
+}

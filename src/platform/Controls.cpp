@@ -1,0 +1,18 @@
+#include "platform/Controls.h"
+
+#include <vector>
+
+std::string WindowText(HWND control) {
+    const int length = GetWindowTextLengthA(control);
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(control, text.data(), length + 1);
+    return std::string(text.data());
+}
+
+void SetWindowTextString(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetChecked(HWND button, bool checked) {
+    SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}

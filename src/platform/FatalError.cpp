@@ -1,0 +1,39 @@
+#include "platform/FatalError.h"
+
+#include "platform/MessageBox.h"
+#include "platform/NumberedError.h"
+
+namespace {
+
+void showAndExit(const std::string& text) {
+    ShowMessage(nullptr, text, "Clikpad");
+    ExitProcess(1);
+}
+
+FatalErrorEnding currentEnding = &showAndExit;
+
+}  // namespace
+
+std::string FatalErrorText(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const NumberedError& numbered) {
+        std::string text = "Run-time error '" + std::to_string(numbered.number()) + "'";
+        if (!numbered.source().empty()) text += " in " + numbered.source();
+        text += ":\n\n" + (numbered.description().empty() ? std::string("Application-defined or object-defined error")
+                                                           : numbered.description());
+        return text;
+    } catch (const std::exception& other) {
+        return std::string("Unexpected error:\n\n") + other.what();
+    } catch (...) {
+        return "Unexpected error.";
+    }
+}
+
+void EndWithFatalError(const std::exception_ptr& error) { currentEnding(FatalErrorText(error)); }
+
+FatalErrorEnding ReplaceFatalErrorEnding(FatalErrorEnding ending) {
+    const FatalErrorEnding previous = currentEnding;
+    currentEnding = ending ? ending : &showAndExit;
+    return previous;
+}

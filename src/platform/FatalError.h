@@ -1,0 +1,17 @@
+// No C++ exception may unwind through Windows code. Window procedures catch
+// everything and hand it here: the message is shown and the program ends.
+#pragma once
+
+#include <exception>
+#include <string>
+
+// Text shown for an exception: number, source and description of a numbered
+// error, otherwise what() of the exception.
+std::string FatalErrorText(const std::exception_ptr& error);
+
+// Shows the text in a message box titled with the program's name and ends the process.
+void EndWithFatalError(const std::exception_ptr& error);
+
+// Tests put their own ending in place (it records and returns) and get the old one back.
+using FatalErrorEnding = void (*)(const std::string& text);
+FatalErrorEnding ReplaceFatalErrorEnding(FatalErrorEnding ending);

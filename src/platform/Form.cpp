@@ -1,0 +1,176 @@
+#include "platform/Form.h"
+
+#include "platform/FatalError.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* kFormClass = "ClikpadForm";
+
+ATOM registerFormClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kFormClass;
+        return RegisterClassExA(&windowClass);
+    }();
+    return atom;
+}
+
+HFONT createMessageFont(UINT dpi) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // The system reports the font for 96 dpi to a process that is DPI aware per monitor.
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), 96);
+    return CreateFontIndirectA(&metrics.lfMessageFont);
+}
+
+struct ClassAndStyle {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle classAndStyleOf(const ControlSpec& spec) {
+    const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    const DWORD group = spec.startsGroup ? WS_GROUP : 0;
+    switch (spec.kind) {
+    case ControlKind::Frame:
+        return {"BUTTON", child | BS_GROUPBOX, 0};
+    case ControlKind::PushButton:
+        return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::OptionButton:
+        return {"BUTTON", child | WS_TABSTOP | group | BS_AUTORADIOBUTTON, 0};
+    case ControlKind::CheckBox:
+        return {"BUTTON", child | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::TextBox:
+        return {"EDIT", child | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+        return {"STATIC", child | WS_GROUP | SS_LEFT, 0};
+    case ControlKind::PictureBox:
+        return {"STATIC", child | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
+    case ControlKind::StatusBar:
+        return {STATUSCLASSNAMEA, child | CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_TOOLTIPS, 0};
+    }
+    return {"STATIC", child, 0};
+}
+
+}  // namespace
+
+Form::~Form() { destroy(); }
+
+void Form::destroy() {
+    if (window_) DestroyWindow(window_);  // WM_NCDESTROY clears window_
+    if (font_) {
+        DeleteObject(font_);
+        font_ = nullptr;
+    }
+}
+
+UINT Form::dpi() const {
+    const UINT value = window_ ? GetDpiForWindow(window_) : 0;
+    return value ? value : 96;
+}
+
+int Form::pixels(int twips) const { return TwipsToPixels(twips, dpi()); }
+
+void Form::createWindow(const FormSpec& spec) {
+    registerFormClass(&Form::windowProcedure);
+    CreateWindowExA(spec.exStyle, kFormClass, spec.caption, spec.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                    nullptr, spec.menuBar, GetModuleHandleA(nullptr), this);
+    if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + spec.caption);
+    if (spec.icon) {
+        SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(spec.icon));
+        SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(spec.icon));
+    }
+    RECT frame{0, 0, pixels(spec.clientWidthTwips), pixels(spec.clientHeightTwips)};
+    AdjustWindowRectExForDpi(&frame, spec.style, spec.menuBar != nullptr, spec.exStyle, dpi());
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    font_ = createMessageFont(dpi());
+}
+
+void Form::setOuterSizeTwips(int widthTwips, int heightTwips) {
+    SetWindowPos(window_, nullptr, 0, 0, pixels(widthTwips), pixels(heightTwips),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::createControls(std::span<const ControlSpec> layout) {
+    // Created in table order, which is the keyboard order.
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        controls_.push_back(createControl(layout[i], static_cast<int>(i), layout));
+    // Frames go to the bottom of the z-order so that what they hold paints over them.
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        if (layout[i].kind == ControlKind::Frame)
+            SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND Form::createControl(const ControlSpec& spec, int index, std::span<const ControlSpec> layout) {
+    int left = spec.bounds.left, top = spec.bounds.top;
+    for (int outer = spec.container; outer != ControlSpec::kInWindow; outer = layout[static_cast<std::size_t>(outer)].container) {
+        left += layout[static_cast<std::size_t>(outer)].bounds.left;
+        top += layout[static_cast<std::size_t>(outer)].bounds.top;
+    }
+    const auto kind = classAndStyleOf(spec);
+    HWND control = CreateWindowExA(kind.exStyle, kind.className, spec.caption ? spec.caption : "", kind.style | spec.style,
+                                   pixels(left), pixels(top), pixels(spec.bounds.width), pixels(spec.bounds.height),
+                                   window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId(index))),
+                                   GetModuleHandleA(nullptr), nullptr);
+    if (!control) throw std::runtime_error(std::string("Cannot create the control ") + spec.name);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return control;
+}
+
+bool Form::handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        form->controls_.clear();
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    try {
+        return form->dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        EndWithFatalError(std::current_exception());
+        return 0;
+    }
+}
+
+LRESULT Form::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A menu item or accelerator (no control), or a button click.
+    if (message == WM_COMMAND && (lParam == 0 || HIWORD(wParam) == BN_CLICKED)) {
+        if (const auto found = commands_.find(LOWORD(wParam)); found != commands_.end()) {
+            const auto handler = found->second;  // the handler may destroy this form
+            handler();
+            return 0;
+        }
+    }
+    if (message == WM_TIMER) {
+        if (const auto found = timers_.find(wParam); found != timers_.end()) {
+            const auto handler = found->second;
+            handler();
+            return 0;
+        }
+    }
+    LRESULT result = 0;
+    if (handleMessage(message, wParam, lParam, result)) return result;
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,37 @@
+#include "platform/Menu.h"
+
+#include <vector>
+
+namespace Menu {
+
+void SetChecked(HMENU menu, UINT id, bool checked) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool IsChecked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+void SetEnabled(HMENU menu, UINT id, bool enabled) {
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool IsEnabled(HMENU menu, UINT id) {
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+void SetCaption(HMENU menu, UINT id, const std::string& caption) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    std::vector<char> text(caption.begin(), caption.end());
+    text.push_back('\0');
+    info.dwTypeData = text.data();
+    SetMenuItemInfoA(menu, id, FALSE, &info);
+}
+
+std::string Caption(HMENU menu, UINT id) {
+    char text[256] = {};
+    GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+}  // namespace Menu

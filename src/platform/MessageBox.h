@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/Win32.h"
+
+#include <string>
+
+// A plain message: OK button only, no icon. Returns when the user has closed it.
+void ShowMessage(HWND owner, const std::string& text, const std::string& title);

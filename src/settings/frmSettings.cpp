@@ -1,0 +1,82 @@
+#include "settings/frmSettings.h"
+
+#include "app/Module1.h"
+#include "settings/SettingsStore.h"
+
+#include <array>
+
+namespace {
+
+using K = ControlKind;
+constexpr int W = ControlSpec::kInWindow;
+
+// Keyboard order; positions in twips relative to the container.
+constexpr std::array<ControlSpec, frmSettings::kControlCount> kLayout{{
+    {"Frame1", K::Frame, W, "Time Events", {120, 120, 2175, 1215}},
+    {"Frame2", K::Frame, W, "Loop Options", {120, 1440, 2175, 855}},
+    {"Frame3", K::Frame, W, "Visual", {120, 2400, 2175, 855}},
+    {"Frame4", K::Frame, W, "Ad Detector", {2400, 120, 2775, 1215}},
+    {"Frame5", K::Frame, W, "Buttons", {2400, 1440, 2775, 1215}},
+    {"Command1", K::PushButton, W, "&Ok", {2520, 2880, 1215, 375}},
+    {"Command2", K::PushButton, W, "&Cancel", {3840, 2880, 1215, 375}},
+    {"Label1", K::Label, frmSettings::Frame4, "You can turn this feature on or off.", {120, 360, 2415, 255}},
+    {"Option1", K::OptionButton, frmSettings::Frame4, "On", {240, 720, 735, 255}, true},
+    {"Option2", K::OptionButton, frmSettings::Frame4, "Off", {1440, 720, 735, 255}},
+    {"Option3", K::OptionButton, frmSettings::Frame5, "Primary Button", {240, 360, 1335, 255}, true},
+    {"Option4", K::OptionButton, frmSettings::Frame5, "Secondary Button", {240, 720, 1815, 255}},
+    {"Label2", K::Label, frmSettings::Frame1, "Time between clicks.", {120, 360, 1935, 255}},
+    {"Text1", K::TextBox, frmSettings::Frame1, "", {240, 720, 1695, 310}},
+    {"Option5", K::OptionButton, frmSettings::Frame2, "Loop", {120, 360, 735, 255}, true},
+    {"Option6", K::OptionButton, frmSettings::Frame2, "Run Once", {960, 360, 1095, 255}},
+    {"Check1", K::CheckBox, frmSettings::Frame3, "Minimize beside Clock", {120, 360, 1935, 255}},
+}};
+
+}  // namespace
+
+frmSettings::frmSettings(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
+    createWindow({"Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 5295, 3360});
+    createControls(kLayout);
+    Form_Load();
+}
+
+void frmSettings::Form_Load() {
+    applyAlwaysOnTop();
+    SettingsStore store;
+    setPrimaryButton(SettingsStore::isTrue(store.read(SettingName::kButton)));
+    setAdDetectorOn(SettingsStore::isTrue(store.read(SettingName::kDetAd)));
+    setEventsText(store.read(SettingName::kEvents));
+    setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
+    setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
+}
+
+void frmSettings::applyAlwaysOnTop() {
+    // Made topmost with the main window, and never made non-topmost again while open.
+    if (mainWindow_.alwaysOnTopChecked()) SetTopMost(hwnd(), true);
+}
+
+void frmSettings::setAdDetectorOn(bool on) { on ? selectOne(Option1, Option2) : selectOne(Option2, Option1); }
+
+void frmSettings::setPrimaryButton(bool primary) {
+    primary ? selectOne(Option3, Option4) : selectOne(Option4, Option3);
+}
+
+void frmSettings::setLoop(bool loop) { loop ? selectOne(Option5, Option6) : selectOne(Option6, Option5); }
+
+void frmSettings::selectOne(Control selected, Control other) {
+    SetChecked(control(selected), true);
+    SetChecked(control(other), false);
+}
+
+bool frmSettings::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    switch (message) {
+    case WM_SIZE:
+        applyAlwaysOnTop();
+        return false;
+    case WM_CLOSE:
+        Unload();
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}

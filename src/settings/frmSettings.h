@@ -1,0 +1,43 @@
+// The Settings dialog. While it exists, shown or hidden, its controls are the live
+// settings: the click run reads the mouse button and the ad detector from them.
+#pragma once
+
+#include "platform/Form.h"
+#include "settings/MainWindowLink.h"
+
+#include <string>
+
+class frmSettings : public Form {
+public:
+    enum Control {
+        Frame1, Frame2, Frame3, Frame4, Frame5, Command1, Command2, Label1, Option1, Option2,
+        Option3, Option4, Label2, Text1, Option5, Option6, Check1, kControlCount
+    };
+
+    // Creates the dialog hidden and runs its load step.
+    explicit frmSettings(MainWindowLink& mainWindow);
+
+    bool adDetectorOn() const { return IsChecked(control(Option1)); }
+    void setAdDetectorOn(bool on);
+    bool primaryButton() const { return IsChecked(control(Option3)); }
+    void setPrimaryButton(bool primary);
+    std::string eventsText() const { return WindowText(control(Text1)); }
+    void setEventsText(const std::string& text) { SetWindowTextString(control(Text1), text); }
+    bool minimizeBesideClock() const { return IsChecked(control(Check1)); }
+    void setMinimizeBesideClock(bool on) { SetChecked(control(Check1), on); }
+    bool loop() const { return IsChecked(control(Option5)); }
+    void setLoop(bool loop);
+
+    // Closing by any road destroys the dialog; the next use makes it afresh.
+    void Unload() { destroy(); }
+
+protected:
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Form_Load();
+    void applyAlwaysOnTop();
+    void selectOne(Control selected, Control other);
+
+    MainWindowLink& mainWindow_;
+};
