@@ -83,8 +83,8 @@ void frmMain::createWindowAndControls() {
         StatusBar::FitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
     StatusBar::SetPanelText(control(StatusBar2), 1, "Timer: 0");
     StatusBar::SetPanelText(control(StatusBar2), 2, "Clicks: 0");
-    StatusBar::SetPanelTip(control(StatusBar2), 1, "Time left until next attempted click");
-    StatusBar::SetPanelTip(control(StatusBar2), 2, "Total number of clicks/games played");
+    panelTips_.add(control(StatusBar2), 1, "Time left until next attempted click");
+    panelTips_.add(control(StatusBar2), 2, "Total number of clicks/games played");
     StatusBar::SetPanelText(control(StatusBar1), 1, "Status: Stopped");
     StatusBar::SetPanelText(control(StatusBar1), 2, "Ad Detector: Off");
 
@@ -129,8 +129,13 @@ void frmMain::Form_Load() {
 
 void frmMain::Show() {
     ShowWindow(hwnd(), SW_SHOWNORMAL);
+    Form_Resize();  // the first showing counts as a size event
     UpdateWindow(hwnd());
     SetFocus(control(Command1));
+}
+
+void frmMain::Form_Resize() {
+    if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
 }
 
 void frmMain::Form_Unload() {
@@ -142,7 +147,7 @@ void frmMain::Form_Unload() {
 bool frmMain::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
     switch (message) {
     case WM_SIZE:
-        if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
+        Form_Resize();
         return false;
     case WM_CLOSE:
         Form_Unload();

@@ -4,6 +4,7 @@
 
 #include "app/ClickRun.h"
 #include "platform/Form.h"
+#include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
 #include "settings/MainWindowLink.h"
 
@@ -36,6 +37,7 @@ public:
     HMENU mnuHidden() const { return popup_; }
     ClickRun& run() { return run_; }
     const WindowTimer& Timer1() const { return timer_; }
+    const PanelTips& panelTips() const { return panelTips_; }
 
     // RunControls
     void setStartEnabled(bool enabled) override;
@@ -63,6 +65,7 @@ private:
     void buildMenus();
     void createWindowAndControls();
     void connectHandlers();
+    void Form_Resize();
     void Form_Unload();
 
     LiveSettings liveSettings_;
@@ -71,6 +74,7 @@ private:
     HMENU popup_ = nullptr;
     HICON icon_ = nullptr;
     HBITMAP picture_ = nullptr;
+    PanelTips panelTips_;
     WindowTimer timer_{1, 1000};
     ClickRun run_{*this, *this};
 };

@@ -59,7 +59,7 @@ ClassAndStyle classAndStyleOf(const ControlSpec& spec) {
     case ControlKind::PictureBox:
         return {"STATIC", child | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
     case ControlKind::StatusBar:
-        return {STATUSCLASSNAMEA, child | CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_TOOLTIPS, 0};
+        return {STATUSCLASSNAMEA, child | CCS_NOPARENTALIGN | CCS_NORESIZE, 0};
     }
     return {"STATIC", child, 0};
 }

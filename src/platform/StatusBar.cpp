@@ -34,14 +34,37 @@ std::string PanelText(HWND bar, int panel) {
     return std::string(text.data());
 }
 
-void SetPanelTip(HWND bar, int panel, const std::string& tip) {
-    SendMessageA(bar, SB_SETTIPTEXTA, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(tip.c_str()));
-}
-
-std::string PanelTip(HWND bar, int panel) {
-    char tip[256] = {};
-    SendMessageA(bar, SB_GETTIPTEXTA, MAKEWPARAM(panel - 1, sizeof tip), reinterpret_cast<LPARAM>(tip));
-    return tip;
-}
-
 }  // namespace StatusBar
+
+PanelTips::PanelTips()
+    : tooltip_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr)) {}
+
+PanelTips::~PanelTips() {
+    if (tooltip_) DestroyWindow(tooltip_);
+}
+
+void PanelTips::add(HWND bar, int panel, const std::string& text) {
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = bar;
+    tool.uId = static_cast<UINT_PTR>(panel);
+    SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(&tool.rect));
+    std::vector<char> copy(text.begin(), text.end());
+    copy.push_back('\0');
+    tool.lpszText = copy.data();
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string PanelTips::text(HWND bar, int panel) const {
+    char buffer[256] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = bar;
+    tool.uId = static_cast<UINT_PTR>(panel);
+    tool.lpszText = buffer;
+    SendMessageA(tooltip_, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&tool));
+    return buffer;
+}

@@ -11,6 +11,21 @@ namespace StatusBar {
 void FitFirstPanel(HWND bar, std::initializer_list<const char*> texts);
 void SetPanelText(HWND bar, int panel, const std::string& text);
 std::string PanelText(HWND bar, int panel);
-void SetPanelTip(HWND bar, int panel, const std::string& tip);
-std::string PanelTip(HWND bar, int panel);
 }  // namespace StatusBar
+
+// Tooltips for status bar panels, in a tooltip window that no window owns. The
+// bar's own tooltips live in a popup owned by the main window, and Wine will not
+// make a window topmost while it owns a popup that is not.
+class PanelTips {
+public:
+    PanelTips();
+    PanelTips(const PanelTips&) = delete;
+    PanelTips& operator=(const PanelTips&) = delete;
+    ~PanelTips();
+
+    void add(HWND bar, int panel, const std::string& text);
+    std::string text(HWND bar, int panel) const;
+
+private:
+    HWND tooltip_;
+};

@@ -16,6 +16,9 @@ MouseRecorder::MouseRecorder(Forward forward) : previous_(MouseInput::replaceSen
     forwarding = forward == Forward::ToSystem;
 }
 
-MouseRecorder::~MouseRecorder() { MouseInput::replaceSender(previous_); }
+MouseRecorder::~MouseRecorder() {
+    MouseInput::replaceSender(previous_);
+    forwarding = false;
+}
 
 const std::vector<MouseCall>& MouseRecorder::calls() const { return recorded; }
