@@ -21,6 +21,7 @@ install_missing_packages() {
     command -v x86_64-w64-mingw32-widl >/dev/null || wanted+=(mingw-w64-tools)
     command -v wine >/dev/null || wanted+=(wine)
     [ -x /usr/lib/wine/wine64 ] || wanted+=(wine64)
+    [ -f /usr/share/wine/fonts/sserife.fon ] || wanted+=(fonts-wine)
     command -v Xvfb >/dev/null || wanted+=(xvfb)
     command -v xdpyinfo >/dev/null || wanted+=(x11-utils)
     [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)
@@ -61,7 +62,13 @@ start_virtual_display() {
 # The build tree's own prefix, made once. Without a window manager every hide
 # stalls for two seconds unless Wine manages the windows itself.
 prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/.clikpad-ready" ] && return 0
+    [ -f "$WINEPREFIX/.clikpad-ready" ] || create_wine_prefix
+    # Wine's own fonts (MS Sans Serif, Tahoma) are only found inside the prefix;
+    # without them every caption is drawn in a much wider font than on Windows.
+    cp -u /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+create_wine_prefix() {
     say "creating Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i >"$CLIKPAD_BUILD/wineboot.log" 2>&1

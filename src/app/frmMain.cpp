@@ -102,6 +102,8 @@ void frmMain::connectHandlers() {
     onCommand(mnuHiddenStart, [this] { run_.Start(); });
     onCommand(mnuHiddenPause, [this] { run_.PauseContinue(); });
     onCommand(mnuHiddenStop, [this] { run_.Stop(); });
+    onCommand(mnuSettings, [this] { mnuSettings_Click(); });
+    onCommand(mnuHiddenSettings, [this] { mnuHiddenSettings_Click(); });
     onCommand(mnuExit, [this] { PostMessageA(hwnd(), WM_CLOSE, 0, 0); });
     onTimer(timer_.id(), [this] { run_.Tick(); });
 }
@@ -115,7 +117,7 @@ void frmMain::Form_Load() {
     settings.setPrimaryButton(primary);
     const bool adDetector = SettingsStore::isTrue(store.read(SettingName::kDetAd));
     settings.setAdDetectorOn(adDetector);
-    StatusBar::SetPanelText(control(StatusBar1), 2, adDetector ? "Ad Detector: On" : "Ad Detector: Off");
+    showAdDetectorState(adDetector);
     settings.setEventsText(store.read(SettingName::kEvents));
     settings.setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
     settings.setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
@@ -197,5 +199,21 @@ void frmMain::reportUnusableTimes() {
 bool frmMain::adDetectorOn() { return liveSettings_().adDetectorOn(); }
 
 bool frmMain::primaryButton() { return liveSettings_().primaryButton(); }
+
+void frmMain::mnuSettings_Click() {
+    EnableWindow(hwnd(), FALSE);  // the dialog's unload step enables it again
+    liveSettings_().Show();
+}
+
+void frmMain::mnuHiddenSettings_Click() { liveSettings_().Show(); }
+
+void frmMain::showAdDetectorState(bool on) {
+    StatusBar::SetPanelText(control(StatusBar1), 2, on ? "Ad Detector: On" : "Ad Detector: Off");
+}
+
+void frmMain::settingsSaved(bool adDetectorOn) {
+    showAdDetectorState(adDetectorOn);
+    run_.Stop();
+}
 
 bool frmMain::alwaysOnTopChecked() const { return Menu::IsChecked(menuBar_, mnuAlwaysOnTop); }

@@ -57,6 +57,8 @@ public:
 
     // MainWindowLink
     bool alwaysOnTopChecked() const override;
+    void settingsSaved(bool adDetectorOn) override;
+    void enableWindow() override { EnableWindow(hwnd(), TRUE); }
 
 protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -65,6 +67,9 @@ private:
     void buildMenus();
     void createWindowAndControls();
     void connectHandlers();
+    void mnuSettings_Click();
+    void mnuHiddenSettings_Click();
+    void showAdDetectorState(bool on);
     void Form_Resize();
     void Form_Unload();
 

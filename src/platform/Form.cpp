@@ -24,14 +24,17 @@ ATOM registerFormClass(WNDPROC procedure) {
     return atom;
 }
 
-HFONT createMessageFont(UINT dpi) {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    // The system reports the font for 96 dpi to a process that is DPI aware per monitor.
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), 96);
-    return CreateFontIndirectA(&metrics.lfMessageFont);
+// The layouts' twips were measured for an 8-point MS Sans Serif; the wider
+// message fonts of today's systems would cut captions short.
+HFONT createLayoutFont(UINT dpi) {
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    HFONT created = CreateFontIndirectA(&font);
+    return created ? created : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 struct ClassAndStyle {
@@ -96,7 +99,7 @@ void Form::createWindow(const FormSpec& spec) {
     AdjustWindowRectExForDpi(&frame, spec.style, spec.menuBar != nullptr, spec.exStyle, dpi());
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    font_ = createMessageFont(dpi());
+    font_ = createLayoutFont(dpi());
 }
 
 void Form::setOuterSizeTwips(int widthTwips, int heightTwips) {

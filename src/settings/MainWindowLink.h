@@ -5,6 +5,9 @@
 class MainWindowLink {
 public:
     virtual bool alwaysOnTopChecked() const = 0;
+    // After a save: show the ad detector state and end any run, as Stop does.
+    virtual void settingsSaved(bool adDetectorOn) = 0;
+    virtual void enableWindow() = 0;
 
 protected:
     ~MainWindowLink() = default;

@@ -18,4 +18,20 @@ std::vector<std::string> SplitEvents(std::string_view events);
 // fit a signed 32-bit integer.
 std::optional<std::int32_t> EventValue(std::string_view element);
 
+// What the Settings dialog's OK finds wrong with a time text.
+struct EventsCheck {
+    // Set when a control character, blank or "!" to "+" is found: shown alone first.
+    std::optional<char> shownCharacter;
+    // "invalidchars", "toohigh", "toolow", or empty when the text may be saved.
+    std::string errorKey;
+    bool accepted() const { return errorKey.empty(); }
+};
+
+// Only digits and commas pass; every element must be a value from 1 to 32766.
+// Characters are tried by code in three passes (1-43, 45-47, 58-255), not by
+// where they stand; then the first element, then the others in order.
+EventsCheck CheckEvents(std::string_view text);
+
+inline constexpr int kHighestTime = 32766;
+
 }  // namespace TimeText

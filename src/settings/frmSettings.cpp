@@ -1,7 +1,9 @@
 #include "settings/frmSettings.h"
 
 #include "app/Module1.h"
+#include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
+#include "settings/TimeText.h"
 
 #include <array>
 
@@ -36,6 +38,8 @@ constexpr std::array<ControlSpec, frmSettings::kControlCount> kLayout{{
 frmSettings::frmSettings(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
     createWindow({"Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 5295, 3360});
     createControls(kLayout);
+    onCommand(controlId(Command1), [this] { Command1_Click(); });
+    onCommand(controlId(Command2), [this] { Command2_Click(); });
     Form_Load();
 }
 
@@ -48,6 +52,57 @@ void frmSettings::Form_Load() {
     setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
     setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
 }
+
+void frmSettings::Show() {
+    if (!shownBefore_) centreOnScreen();
+    shownBefore_ = true;
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(control(Command1));
+}
+
+void frmSettings::centreOnScreen() {
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmSettings::ErrorFunction(const std::string& key) {
+    const char* message = nullptr;
+    if (key == "invalidchars") message = "Invalid time detected, please check the Time Event and try again";
+    if (key == "toohigh")
+        message = "You have entered a time value that is higher then 32766, please check the Time Event and try again";
+    if (key == "toolow")
+        message = "You have entered a time value that is less then 1, please check the Time Event and try again";
+    if (message) ShowMessage(hwnd(), message, "Invalid Entry");
+}
+
+void frmSettings::Command1_Click() {
+    const auto check = TimeText::CheckEvents(eventsText());
+    if (check.shownCharacter) ShowMessage(hwnd(), std::string(1, *check.shownCharacter), "error");
+    if (!check.accepted()) {
+        ErrorFunction(check.errorKey);
+        return;
+    }
+    save();
+    mainWindow_.settingsSaved(adDetectorOn());
+    Unload();
+}
+
+void frmSettings::Command2_Click() { Unload(); }
+
+void frmSettings::save() {
+    SettingsStore store;
+    store.write(SettingName::kButton, SettingsStore::trueFalseText(primaryButton()));
+    store.write(SettingName::kDetAd, SettingsStore::trueFalseText(adDetectorOn()));
+    store.write(SettingName::kEvents, eventsText());
+    store.write(SettingName::kHide, SettingsStore::oneZeroText(minimizeBesideClock()));
+    store.write(SettingName::kLoop, SettingsStore::trueFalseText(loop()));
+}
+
+void frmSettings::Form_Unload() { mainWindow_.enableWindow(); }
 
 void frmSettings::applyAlwaysOnTop() {
     // Made topmost with the main window, and never made non-topmost again while open.
@@ -76,6 +131,9 @@ bool frmSettings::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         Unload();
         result = 0;
         return true;
+    case WM_DESTROY:
+        Form_Unload();
+        return false;
     default:
         return false;
     }

@@ -28,6 +28,13 @@ public:
     bool loop() const { return IsChecked(control(Option5)); }
     void setLoop(bool loop);
 
+    // Shows the dialog as it stands (no reload), centred on the screen the first time.
+    void Show();
+
+    // Shows the validation message for "invalidchars", "toohigh" or "toolow";
+    // any other key does nothing.
+    void ErrorFunction(const std::string& key);
+
     // Closing by any road destroys the dialog; the next use makes it afresh.
     void Unload() { destroy(); }
 
@@ -36,8 +43,14 @@ protected:
 
 private:
     void Form_Load();
+    void Form_Unload();
+    void Command1_Click();
+    void Command2_Click();
+    void save();
+    void centreOnScreen();
     void applyAlwaysOnTop();
     void selectOne(Control selected, Control other);
 
     MainWindowLink& mainWindow_;
+    bool shownBefore_ = false;
 };

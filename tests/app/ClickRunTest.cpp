@@ -237,11 +237,13 @@ TEST_F(ClickRunTest, LiveSettingsApplyToTheNextClickEvenWhenRecreated) {
 TEST_F(ClickRunTest, UnusableTimeListsDoNotStart) {
     for (const std::string events : {"", "2147483648", "5,1e10"}) {
         startWith(events);
-        DialogCloser closer("Clikpad");
+        DialogCloser closer;
         click(frmMain::Command1);
         EXPECT_EQ(shown(), kStopped) << "'" << events << "'";
-        ASSERT_EQ(closer.texts().size(), 1u);
-        EXPECT_NE(closer.texts()[0].find("Settings"), std::string::npos);
+        const auto boxes = closer.boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "Clikpad");
+        EXPECT_NE(boxes[0].text.find("Settings"), std::string::npos);
         app.reset();
     }
 }

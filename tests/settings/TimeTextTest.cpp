@@ -67,3 +67,44 @@ TEST(EventValue, OnlySigned32BitValuesAreCountdowns) {
     EXPECT_EQ(EventValue("1e10"), std::nullopt);
     EXPECT_EQ(EventValue("1e400"), std::nullopt);
 }
+
+namespace {
+std::string verdict(std::string_view text) {
+    const auto check = TimeText::CheckEvents(text);
+    std::string shown;
+    if (check.shownCharacter) {
+        shown.push_back('\'');
+        shown.push_back(*check.shownCharacter);
+        shown.append("' ");
+    }
+    shown.append(check.accepted() ? "ok" : check.errorKey);
+    return shown;
+}
+}  // namespace
+
+TEST(CheckEvents, DigitsAndCommasInRangeAreAccepted) {
+    for (const char* text : {"4", "5,10,15", "0005", "32766", "1,32766", "00000000000000000001"})
+        EXPECT_EQ(verdict(text), "ok") << text;
+}
+
+TEST(CheckEvents, ValuesBelowOneAreTooLow) {
+    for (const char* text : {"", "0", "00", "5,0", "5,", ",5", "5,,6"}) EXPECT_EQ(verdict(text), "toolow") << text;
+}
+
+TEST(CheckEvents, ValuesAbove32766AreTooHighAndTheFirstElementComesFirst) {
+    const std::string fortyDigits(40, '9');
+    for (const std::string& text : {std::string("32767"), fortyDigits, std::string("5,40000"), std::string("40000,0"),
+                                   "000" + fortyDigits, std::string("99999")})
+        EXPECT_EQ(verdict(text), "toohigh") << text;
+    EXPECT_EQ(verdict("0,40000"), "toolow");
+}
+
+TEST(CheckEvents, CharactersAreTriedByCodeInThreePasses) {
+    EXPECT_EQ(verdict("5 10"), "' ' invalidchars");
+    EXPECT_EQ(verdict("5 "), "' ' invalidchars");
+    EXPECT_EQ(verdict("+5"), "'+' invalidchars");
+    EXPECT_EQ(verdict("a 5"), "' ' invalidchars");  // the blank (32) is tried before the letter
+    EXPECT_EQ(verdict("5\t!"), "'\t' invalidchars");
+    for (const char* text : {"-5", "5.5", "5/5", "a", "5:", "\xE9", "\xFF"}) EXPECT_EQ(verdict(text), "invalidchars") << text;
+    EXPECT_EQ(verdict("-5 "), "' ' invalidchars");  // pass 1 before pass 2
+}
