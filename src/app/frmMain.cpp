@@ -40,8 +40,7 @@ HMENU popupOf(std::initializer_list<std::pair<UINT, const char*>> items) {
 
 }  // namespace
 
-frmMain::frmMain(LiveSettings liveSettings, Unloader unloadDialogs)
-    : liveSettings_(std::move(liveSettings)), unloadDialogs_(std::move(unloadDialogs)) {
+frmMain::frmMain(FormsHost& forms) : forms_(forms) {
     createWindowAndControls();
     connectHandlers();
 }
@@ -104,8 +103,17 @@ void frmMain::connectHandlers() {
     onCommand(mnuHiddenStop, [this] { run_.Stop(); });
     onCommand(mnuSettings, [this] { mnuSettings_Click(); });
     onCommand(mnuHiddenSettings, [this] { mnuHiddenSettings_Click(); });
-    onCommand(mnuExit, [this] { PostMessageA(hwnd(), WM_CLOSE, 0, 0); });
+    onCommand(mnuAbout, [this] { mnuAbout_Click(); });
+    onCommand(mnuHiddenAbout, [this] { forms_.showAbout(); });
+    onCommand(mnuAlwaysOnTop, [this] { mnuAlwaysOnTop_Click(); });
+    onCommand(mnuContents, [this] { mnuContents_Click(); });
+    onCommand(mnuExit, [this] { SendMessageA(hwnd(), WM_CLOSE, 0, 0); });
+    onCommand(mnuHiddenExit, [this] { mnuHiddenExit_Click(); });
+    onCommand(mnuHiddenRestore, [this] { mnuHiddenRestore_Click(); });
     onTimer(timer_.id(), [this] { run_.Tick(); });
+    onControlMessage(Picture2, [this](UINT message, WPARAM, LPARAM lParam) {
+        return message == TrayIcon::kCallbackMessage && Picture2_MouseMove(lParam);
+    });
 }
 
 void frmMain::Form_Load() {
@@ -113,7 +121,7 @@ void frmMain::Form_Load() {
     store.resetUnlessCurrentVersion();
 
     const bool primary = SettingsStore::isTrue(store.read(SettingName::kButton));
-    frmSettings& settings = liveSettings_();  // made hidden here; its own load step runs now
+    frmSettings& settings = forms_.liveSettings();  // made hidden here; its own load step runs now
     settings.setPrimaryButton(primary);
     const bool adDetector = SettingsStore::isTrue(store.read(SettingName::kDetAd));
     settings.setAdDetectorOn(adDetector);
@@ -137,16 +145,29 @@ void frmMain::Show() {
 }
 
 void frmMain::Form_Resize() {
+    if (IsIconic(hwnd()) && !besideClock_) {
+        bool hide = false;
+        {
+            SettingsStore store;
+            hide = SettingsStore::isOne(store.read(SettingName::kHide));
+        }
+        if (hide) minimizeBesideClock();
+    }
     if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
 }
 
 void frmMain::Form_Unload() {
-    unloadDialogs_();
+    forms_.unloadDialogs();
     destroy();
     PostQuitMessage(0);
 }
 
 bool frmMain::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message == taskbarCreated_) {
+        // The shell's notification area came back empty: the icon must be added again.
+        if (besideClock_) putIconBesideClock();
+        return false;
+    }
     switch (message) {
     case WM_SIZE:
         Form_Resize();
@@ -196,16 +217,9 @@ void frmMain::reportUnusableTimes() {
                 kTitle);
 }
 
-bool frmMain::adDetectorOn() { return liveSettings_().adDetectorOn(); }
+bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }
 
-bool frmMain::primaryButton() { return liveSettings_().primaryButton(); }
-
-void frmMain::mnuSettings_Click() {
-    EnableWindow(hwnd(), FALSE);  // the dialog's unload step enables it again
-    liveSettings_().Show();
-}
-
-void frmMain::mnuHiddenSettings_Click() { liveSettings_().Show(); }
+bool frmMain::primaryButton() { return forms_.liveSettings().primaryButton(); }
 
 void frmMain::showAdDetectorState(bool on) {
     StatusBar::SetPanelText(control(StatusBar1), 2, on ? "Ad Detector: On" : "Ad Detector: Off");

@@ -3,14 +3,12 @@
 #pragma once
 
 #include "app/ClickRun.h"
+#include "app/FormsHost.h"
+#include "app/TrayIcon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
 #include "settings/MainWindowLink.h"
-
-#include <functional>
-
-class frmSettings;
 
 class frmMain : public Form, public RunControls, public ClickChoices, public MainWindowLink {
 public:
@@ -22,12 +20,9 @@ public:
         mnuHiddenRestore, mnuHiddenExit
     };
 
-    using LiveSettings = std::function<frmSettings&()>;
-    using Unloader = std::function<void()>;
-
     // Builds the window with its controls and menus; Form_Load brings the stored
     // settings into force, Show shows it.
-    frmMain(LiveSettings liveSettings, Unloader unloadDialogs);
+    explicit frmMain(FormsHost& forms);
     ~frmMain() override;
 
     void Form_Load();
@@ -38,6 +33,10 @@ public:
     ClickRun& run() { return run_; }
     const WindowTimer& Timer1() const { return timer_; }
     const PanelTips& panelTips() const { return panelTips_; }
+    const TrayIcon& trayIcon() const { return tray_; }
+    bool besideTheClock() const { return besideClock_; }
+    static constexpr const char* kHelpFile = "clikpad.chm";
+    static constexpr const char* kHelpTopic = "clikpad.htm";
 
     // RunControls
     void setStartEnabled(bool enabled) override;
@@ -67,14 +66,29 @@ private:
     void buildMenus();
     void createWindowAndControls();
     void connectHandlers();
-    void mnuSettings_Click();
-    void mnuHiddenSettings_Click();
     void showAdDetectorState(bool on);
     void Form_Resize();
     void Form_Unload();
 
-    LiveSettings liveSettings_;
-    Unloader unloadDialogs_;
+    // Menu commands
+    void mnuSettings_Click();
+    void mnuHiddenSettings_Click();
+    void mnuAbout_Click();
+    void mnuAlwaysOnTop_Click();
+    void mnuContents_Click();
+    void mnuHiddenExit_Click();
+    void mnuHiddenRestore_Click();
+
+    // Beside the clock
+    void minimizeBesideClock();
+    void putIconBesideClock();
+    bool Picture2_MouseMove(LPARAM mouseMessage);
+    void showPopupMenu();
+
+    FormsHost& forms_;
+    TrayIcon tray_;
+    bool besideClock_ = false;
+    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     HMENU menuBar_ = nullptr;
     HMENU popup_ = nullptr;
     HICON icon_ = nullptr;

@@ -69,6 +69,14 @@ ClassAndStyle classAndStyleOf(const ControlSpec& spec) {
 
 }  // namespace
 
+void CentreOnScreen(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Form::~Form() { destroy(); }
 
 void Form::destroy() {
@@ -134,6 +142,32 @@ HWND Form::createControl(const ControlSpec& spec, int index, std::span<const Con
 }
 
 bool Form::handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Form::onControlMessage(int index, ControlHandler handler) {
+    HWND target = control(index);
+    controlHandlers_[target] = std::move(handler);
+    SetWindowSubclass(target, &Form::controlProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Form::controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR data) {
+    auto* form = reinterpret_cast<Form*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, &Form::controlProcedure, 1);
+        form->controlHandlers_.erase(control);
+        return DefSubclassProc(control, message, wParam, lParam);
+    }
+    try {
+        if (const auto found = form->controlHandlers_.find(control); found != form->controlHandlers_.end()) {
+            const auto handler = found->second;  // the handler may destroy the form
+            if (handler(message, wParam, lParam)) return 0;
+        }
+    } catch (...) {
+        EndWithFatalError(std::current_exception());
+        return 0;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
 
 LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {

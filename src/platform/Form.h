@@ -22,6 +22,9 @@ struct FormSpec {
     HICON icon = nullptr;      // shared icon, not destroyed by the form
 };
 
+// Moves a top-level window to the middle of the primary screen.
+void CentreOnScreen(HWND window);
+
 class Form {
 public:
     Form() = default;
@@ -46,6 +49,10 @@ protected:
     void setOuterSizeTwips(int widthTwips, int heightTwips);
 
     void onCommand(UINT id, std::function<void()> handler) { commands_[id] = std::move(handler); }
+    // Messages of one control, before the control's own procedure sees them; the
+    // handler returns true when it has handled the message.
+    using ControlHandler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)>;
+    void onControlMessage(int index, ControlHandler handler);
     void onTimer(UINT_PTR id, std::function<void()> handler) { timers_[id] = std::move(handler); }
     static UINT controlId(int index) { return 1000u + static_cast<UINT>(index); }
 
@@ -54,6 +61,8 @@ protected:
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR data);
     LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND createControl(const ControlSpec& spec, int index, std::span<const ControlSpec> layout);
 
@@ -62,4 +71,5 @@ private:
     std::vector<HWND> controls_;
     std::map<UINT, std::function<void()>> commands_;
     std::map<UINT_PTR, std::function<void()>> timers_;
+    std::map<HWND, ControlHandler> controlHandlers_;
 };

@@ -1,24 +1,28 @@
 #include "platform/MessageLoop.h"
 
-namespace {
-HACCEL helpAccelerator(UINT command) {
-    if (command == 0) return nullptr;
-    ACCEL f1{FVIRTKEY, VK_F1, static_cast<WORD>(command)};
-    return CreateAcceleratorTableA(&f1, 1);
+MessageRouter::MessageRouter(HWND mainWindow, UINT contentsCommand) : mainWindow_(mainWindow) {
+    ACCEL f1{FVIRTKEY, VK_F1, static_cast<WORD>(contentsCommand)};
+    accelerators_ = CreateAcceleratorTableA(&f1, 1);
 }
-}  // namespace
+
+MessageRouter::~MessageRouter() {
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
+}
+
+bool MessageRouter::route(MSG& message) {
+    if (accelerators_ && IsWindow(mainWindow_) && TranslateAcceleratorA(mainWindow_, accelerators_, &message))
+        return true;
+    HWND active = GetActiveWindow();
+    return active && IsDialogMessageA(active, &message);
+}
 
 int RunMessageLoop(HWND mainWindow, UINT contentsCommand) {
-    HACCEL accelerators = helpAccelerator(contentsCommand);
+    MessageRouter router(mainWindow, contentsCommand);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (accelerators && IsWindow(mainWindow) && TranslateAcceleratorA(mainWindow, accelerators, &message))
-            continue;
-        HWND active = GetActiveWindow();
-        if (active && IsDialogMessageA(active, &message)) continue;
+        if (router.route(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    if (accelerators) DestroyAcceleratorTable(accelerators);
     return static_cast<int>(message.wParam);
 }

@@ -2,6 +2,23 @@
 
 #include "platform/Win32.h"
 
-// Runs until WM_QUIT. F1 in the main window becomes the Help > Contents command;
-// Tab and the arrow keys move between the controls of whichever form is active.
-int RunMessageLoop(HWND mainWindow, UINT contentsCommand = 0);
+// What happens to a message before it is dispatched: F1 anywhere in the program
+// becomes the main window's help command; Tab, the arrow keys and the captions'
+// Alt letters move within whichever form is active.
+class MessageRouter {
+public:
+    MessageRouter(HWND mainWindow, UINT contentsCommand);
+    MessageRouter(const MessageRouter&) = delete;
+    MessageRouter& operator=(const MessageRouter&) = delete;
+    ~MessageRouter();
+
+    // True when the message was consumed and must not be dispatched.
+    bool route(MSG& message);
+
+private:
+    HWND mainWindow_;
+    HACCEL accelerators_;
+};
+
+// Runs until WM_QUIT and returns its exit code.
+int RunMessageLoop(HWND mainWindow, UINT contentsCommand);

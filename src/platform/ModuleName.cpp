@@ -4,7 +4,8 @@
 
 #include <vector>
 
-std::string ExecutableBaseName() {
+namespace {
+std::string executablePath() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -15,8 +16,19 @@ std::string ExecutableBaseName() {
         }
         path.resize(path.size() * 2);  // truncated: long path, try again
     }
-    std::string name(path.begin(), path.end());
+    return std::string(path.begin(), path.end());
+}
+}  // namespace
+
+std::string ExecutableBaseName() {
+    std::string name = executablePath();
     if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
     if (const auto dot = name.find_last_of('.'); dot != std::string::npos) name.erase(dot);
     return name;
+}
+
+std::string ExecutableFolder() {
+    std::string path = executablePath();
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }

@@ -54,19 +54,11 @@ void frmSettings::Form_Load() {
 }
 
 void frmSettings::Show() {
-    if (!shownBefore_) centreOnScreen();
+    if (!shownBefore_) CentreOnScreen(hwnd());
     shownBefore_ = true;
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(control(Command1));
-}
-
-void frmSettings::centreOnScreen() {
-    RECT window{};
-    GetWindowRect(hwnd(), &window);
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmSettings::ErrorFunction(const std::string& key) {

@@ -47,7 +47,6 @@ private:
     void Command1_Click();
     void Command2_Click();
     void save();
-    void centreOnScreen();
     void applyAlwaysOnTop();
     void selectOne(Control selected, Control other);
 

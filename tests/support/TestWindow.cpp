@@ -1,5 +1,7 @@
 #include "TestWindow.h"
 
+#include "platform/MessageLoop.h"
+
 #include <algorithm>
 
 namespace {
@@ -72,11 +74,12 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {
     const DWORD start = GetTickCount();
     for (;;) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (router && router->route(message)) continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }

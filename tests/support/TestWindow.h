@@ -38,7 +38,10 @@ private:
     std::vector<ReceivedMessage> received_;
 };
 
-// Dispatches this thread's messages until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
+class MessageRouter;
+
+// Dispatches this thread's messages until the condition holds or the time is up;
+// with a router, as the program's own loop does.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
 // Dispatches this thread's messages for the given time.
 void PumpFor(DWORD milliseconds);

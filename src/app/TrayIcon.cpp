@@ -1,0 +1,23 @@
+#include "app/TrayIcon.h"
+
+#include <cstring>
+
+bool TrayIcon::add(HWND callbackWindow, HICON icon) {
+    data_ = {};
+    data_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data_.hWnd = callbackWindow;
+    data_.uID = kId;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = kCallbackMessage;
+    data_.hIcon = icon;
+    // The tip: "Clikpad", its terminator, and blanks to the end of the 64 bytes.
+    std::memset(data_.szTip, ' ', 64);
+    std::memcpy(data_.szTip, "Clikpad", 8);
+    shown_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    return shown_;
+}
+
+void TrayIcon::remove() {
+    Shell_NotifyIconA(NIM_DELETE, &data_);
+    shown_ = false;
+}

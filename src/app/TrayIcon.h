@@ -1,0 +1,26 @@
+// The icon beside the clock while the main window is minimised there. Its
+// callback arrives on Picture2's window as WM_MOUSEMOVE carrying the mouse
+// message in lParam.
+#pragma once
+
+#include "platform/Win32.h"
+
+#include <shellapi.h>
+
+class TrayIcon {
+public:
+    static constexpr UINT kId = 1;
+    static constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
+
+    // Fills TrayIconData and adds the icon. False when the shell refused it.
+    bool add(HWND callbackWindow, HICON icon);
+    void remove();
+    bool shown() const { return shown_; }
+
+    // The record as it was last filled; the first, shortest form of NOTIFYICONDATAA.
+    const NOTIFYICONDATAA& TrayIconData() const { return data_; }
+
+private:
+    NOTIFYICONDATAA data_{};
+    bool shown_ = false;
+};

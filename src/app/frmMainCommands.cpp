@@ -1,0 +1,79 @@
+// The main window's menu commands and its life beside the clock.
+#include "app/Module1.h"
+#include "app/frmMain.h"
+#include "platform/HtmlHelp.h"
+#include "platform/Menu.h"
+#include "platform/MessagePump.h"
+#include "platform/ModuleName.h"
+#include "settings/SettingsStore.h"
+#include "settings/frmSettings.h"
+
+void frmMain::mnuSettings_Click() {
+    EnableWindow(hwnd(), FALSE);  // the dialog's unload step enables it again
+    forms_.liveSettings().Show();
+}
+
+void frmMain::mnuHiddenSettings_Click() { forms_.liveSettings().Show(); }
+
+void frmMain::mnuAbout_Click() {
+    EnableWindow(hwnd(), FALSE);
+    forms_.showAbout();
+}
+
+void frmMain::mnuAlwaysOnTop_Click() {
+    const bool on = !alwaysOnTopChecked();
+    Menu::SetChecked(menuBar_, mnuAlwaysOnTop, on);
+    SetTopMost(hwnd(), on);
+    SettingsStore().write(SettingName::kOnTop, SettingsStore::oneZeroText(on));
+}
+
+void frmMain::mnuContents_Click() { HtmlHelp::DisplayTopic(ExecutableFolder() + "\\" + kHelpFile, kHelpTopic); }
+
+void frmMain::mnuHiddenExit_Click() {
+    tray_.remove();
+    besideClock_ = false;
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void frmMain::mnuHiddenRestore_Click() {
+    besideClock_ = false;
+    ShowWindow(hwnd(), SW_RESTORE);
+    tray_.remove();
+    ShowWindow(hwnd(), SW_SHOW);
+}
+
+void frmMain::minimizeBesideClock() {
+    ShowWindow(hwnd(), SW_HIDE);
+    besideClock_ = true;
+    putIconBesideClock();
+}
+
+void frmMain::putIconBesideClock() {
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(control(Picture2), STM_GETICON, 0, 0));
+    // With no icon the user would have no way back to a hidden window.
+    if (!tray_.add(control(Picture2), icon)) mnuHiddenRestore_Click();
+}
+
+bool frmMain::Picture2_MouseMove(LPARAM mouseMessage) {
+    switch (static_cast<UINT>(mouseMessage)) {
+    case WM_RBUTTONDOWN:
+        showPopupMenu();
+        return true;
+    case WM_LBUTTONDBLCLK:
+        mnuHiddenRestore_Click();
+        return true;
+    default:
+        return true;  // moves, single clicks, releases: nothing
+    }
+}
+
+void frmMain::showPopupMenu() {
+    DispatchPendingMessages();  // a due tick runs before the menu opens
+    // Our window must be foreground, or the menu will not close when the user
+    // clicks elsewhere.
+    SetForegroundWindow(hwnd());
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_LEFTBUTTON, pointer.x, pointer.y, 0, hwnd(), nullptr);
+    PostMessageA(hwnd(), WM_NULL, 0, 0);
+}

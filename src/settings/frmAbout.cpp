@@ -1,0 +1,53 @@
+#include "settings/frmAbout.h"
+
+#include "app/Module1.h"
+
+#include <array>
+
+namespace {
+
+using K = ControlKind;
+constexpr int W = ControlSpec::kInWindow;
+
+constexpr std::array<ControlSpec, frmAbout::kControlCount> kLayout{{
+    {"Command1", K::PushButton, W, "&Ok", {1680, 2640, 1215, 375}},
+    {"Label6", K::Label, W, "", {120, 1680, 4455, 855}},
+    {"Label1", K::Label, W, "Clikpad v4.3", {120, 120, 1815, 255}},
+}};
+
+}  // namespace
+
+frmAbout::frmAbout(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
+    createWindow({"About Clikpad", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 4680, 3150});
+    createControls(kLayout);
+    onCommand(controlId(Command1), [this] { Unload(); });
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    // The reverse of the Settings dialog: topmost unless the main window already is.
+    SetTopMost(hwnd(), !mainWindow_.alwaysOnTopChecked());
+    SetWindowTextString(control(Label6), kLegalNotice);
+}
+
+void frmAbout::Show() {
+    if (!shownBefore_) CentreOnScreen(hwnd());
+    shownBefore_ = true;
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(control(Command1));
+}
+
+bool frmAbout::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    switch (message) {
+    case WM_CLOSE:
+        Unload();
+        result = 0;
+        return true;
+    case WM_DESTROY:
+        mainWindow_.enableWindow();  // the unload step, however the box closes
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,30 @@
+// The About box: name, version and the legal notice, closed by "&Ok".
+#pragma once
+
+#include "platform/Form.h"
+#include "settings/MainWindowLink.h"
+
+class frmAbout : public Form {
+public:
+    enum Control { Command1, Label6, Label1, kControlCount };
+
+    static constexpr const char* kLegalNotice =
+        "Copyright (C) Talvick Software. All rights reserved. This program is provided as is, without "
+        "warranty of any kind, either expressed or implied. ";
+
+    // Creates the box hidden and runs its load step.
+    explicit frmAbout(MainWindowLink& mainWindow);
+
+    // Shows the box as it stands, centred on the screen the first time.
+    void Show();
+    void Unload() { destroy(); }
+
+protected:
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Form_Load();
+
+    MainWindowLink& mainWindow_;
+    bool shownBefore_ = false;
+};
