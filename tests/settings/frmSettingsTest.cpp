@@ -3,6 +3,8 @@
 #include "AppTesting.h"
 #include "DialogCloser.h"
 #include "MouseRecorder.h"
+#include "TestWindow.h"
+#include "platform/MessageLoop.h"
 
 namespace {
 
@@ -187,4 +189,50 @@ TEST_F(SettingsDialogTest, OptionPairsExcludeEachOtherWhenClicked) {
     press(frmSettings::Option6);
     EXPECT_FALSE(dialog().loop());
     EXPECT_FALSE(dialog().primaryButton());
+}
+
+namespace {
+// Keys go to the focused control and through the program's own message routing.
+class SettingsKeyboardTest : public SettingsDialogTest {
+protected:
+    void SetUp() override {
+        SettingsDialogTest::SetUp();
+        openFromMenu();
+        router = std::make_unique<MessageRouter>(main().hwnd(), frmMain::mnuContents);
+    }
+    void key(UINT message, WPARAM code) {
+        PostMessageA(GetFocus(), message, code, message == WM_SYSCHAR ? (1 << 29) : 0);
+        PumpUntil([] { return false; }, 100, router.get());
+    }
+    std::unique_ptr<MessageRouter> router;
+};
+}  // namespace
+
+TEST_F(SettingsKeyboardTest, TabMovesFromOkToCancelAndIntoTheOptions) {
+    ASSERT_EQ(GetFocus(), dialog().control(frmSettings::Command1));
+    key(WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(GetFocus(), dialog().control(frmSettings::Command2));
+    key(WM_KEYDOWN, VK_TAB);
+    const HWND inAdDetector = GetFocus();
+    EXPECT_TRUE(inAdDetector == dialog().control(frmSettings::Option1) ||
+                inAdDetector == dialog().control(frmSettings::Option2));
+}
+
+TEST_F(SettingsKeyboardTest, AltCCancelsAndAltOSaves) {
+    key(WM_SYSCHAR, 'c');
+    EXPECT_FALSE(app->settingsDialogExists());
+    openFromMenu();
+    dialog().setEventsText("6");
+    key(WM_SYSCHAR, 'o');
+    EXPECT_FALSE(app->settingsDialogExists());
+    EXPECT_EQ(storedText(machine, "Events"), "6");
+}
+
+TEST_F(SettingsKeyboardTest, EnterAndEscapeInTheTextBoxDoNothing) {
+    SetFocus(dialog().control(frmSettings::Text1));
+    key(WM_KEYDOWN, VK_RETURN);
+    key(WM_KEYDOWN, VK_ESCAPE);
+    ASSERT_TRUE(app->settingsDialogExists());
+    EXPECT_TRUE(IsWindowVisible(dialog().hwnd()));
+    EXPECT_EQ(storedText(machine, "Events"), "4");
 }
