@@ -63,7 +63,9 @@ std::vector<ReceivedMessage> TestWindow::receivedOf(std::initializer_list<UINT> 
 LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    self->received_.push_back({message, wParam, lParam, static_cast<DWORD>(GetMessageTime())});
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    self->received_.push_back({message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), now.QuadPart});
     if (message == WM_ERASEBKGND) {
         RECT client{};
         GetClientRect(window, &client);
@@ -72,6 +74,12 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     }
     if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+double SecondsBetween(LONGLONG from, LONGLONG to) {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to - from) / static_cast<double>(frequency.QuadPart);
 }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {

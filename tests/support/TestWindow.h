@@ -12,8 +12,12 @@ struct ReceivedMessage {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    DWORD time;  // GetMessageTime() while it was handled
+    DWORD time;      // GetMessageTime() while it was handled
+    LONGLONG ticks;  // QueryPerformanceCounter when it was handled
 };
+
+// Seconds between two QueryPerformanceCounter readings.
+double SecondsBetween(LONGLONG from, LONGLONG to);
 
 class TestWindow {
 public:

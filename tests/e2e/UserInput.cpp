@@ -1,0 +1,72 @@
+#include "UserInput.h"
+
+#include "TestWindow.h"
+
+namespace UserInput {
+namespace {
+void key(WORD virtualKey, bool up) {
+    // With its scan code, as a keyboard sends it: Wine needs it to translate the key.
+    const auto scan = static_cast<BYTE>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    keybd_event(static_cast<BYTE>(virtualKey), scan, up ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+void character(char c, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<unsigned char>(c);
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    SendInput(1, &input, sizeof input);
+}
+
+void settle() { PumpFor(60); }
+}  // namespace
+
+void MovePointer(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    settle();
+}
+
+void ClickAt(POINT screen, bool secondary) {
+    MovePointer(screen);
+    mouse_event(secondary ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(secondary ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    settle();
+}
+
+void ClickWindow(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void PressKey(WORD virtualKey) {
+    key(virtualKey, false);
+    key(virtualKey, true);
+    settle();
+}
+
+void PressWithAlt(char letter) {
+    key(VK_MENU, false);
+    key(static_cast<WORD>(VkKeyScanA(letter) & 0xFF), false);
+    key(static_cast<WORD>(VkKeyScanA(letter) & 0xFF), true);
+    key(VK_MENU, true);
+    settle();
+}
+
+void Type(const std::string& text) {
+    for (const char c : text) {
+        character(c, false);
+        character(c, true);
+    }
+    settle();
+}
+
+void SelectLine() {
+    PressKey(VK_HOME);
+    key(VK_SHIFT, false);
+    PressKey(VK_END);
+    key(VK_SHIFT, true);
+    settle();
+}
+
+}  // namespace UserInput
