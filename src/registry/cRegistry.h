@@ -3,6 +3,7 @@
 // It keeps no key open between calls. Failures raise RegistryError.
 #pragma once
 
+#include "registry/RegistryError.h"
 #include "registry/Variant.h"
 
 #include <cstdint>
@@ -45,6 +46,7 @@ private:
     long openOrCreateKey(RegKey& key) const;
     long writeValue(const RegKey& key, const Variant& value) const;
     Variant decode(std::uint32_t storedType, const std::string& data) const;
+    RegistryError error(std::int32_t number, const std::string& description) const;
     [[noreturn]] void raise(std::int32_t number, const std::string& description) const;
     std::string hiveAndSection() const;
     std::string setValueText(const Variant& value) const;
