@@ -1,6 +1,7 @@
 // cRegistry addresses one registry value by hive (ClassKey), key path (SectionKey),
 // value name (ValueKey) and type (ValueType), and reads or writes it through Value.
-// It keeps no key open between calls. Failures raise RegistryError.
+// It also lists a key's value and subkey names. It keeps no key open between calls.
+// Failures raise RegistryError.
 #pragma once
 
 #include "registry/RegistryError.h"
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class RegKey;
 
@@ -27,6 +29,12 @@ public:
     // A successful read replaces ValueType with the stored type.
     Variant Value();
     void Value(const Variant& vValue);
+
+    // The names of the values (the unnamed one as "") or of the subkeys of the key
+    // SectionKey, in the system's order; old contents of the list are dropped. A key
+    // that cannot be opened lists nothing and still returns true.
+    bool EnumerateValues(std::vector<std::string>& sKeyNames, std::int32_t& iKeyCount);
+    bool EnumerateSections(std::vector<std::string>& sSect, std::int32_t& iSectCount);
 
     std::int32_t ValueType() const { return valueType_; }
     void ValueType(std::int32_t eValueType) { valueType_ = eValueType; }
