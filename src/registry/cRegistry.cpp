@@ -5,6 +5,7 @@
 #include "platform/Win32.h"
 #include "registry/PercentRule.h"
 #include "registry/RegistryError.h"
+#include "registry/RegistryHive.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,11 +16,6 @@ namespace {
 constexpr REGSAM kQueryAccess = KEY_QUERY_VALUE;
 // Query, set, create and enumerate subkeys, notify, create link; no standard rights.
 constexpr REGSAM kWriteAccess = 0x3F;
-
-HKEY hiveHandle(std::int32_t classKey) {
-    // Predefined hives are sign-extended 32-bit numbers, as HKEY_LOCAL_MACHINE is.
-    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(classKey));
-}
 
 // The stored type and bytes of one value, or nothing when it cannot be read.
 // The size is asked first; a value that grows between the two calls is asked again.
@@ -181,8 +177,12 @@ std::string cRegistry::ExpandEnvStr(const std::string& text) {
     return expanded;
 }
 
+RegistryError cRegistry::error(std::int32_t number, const std::string& description) const {
+    return RegistryError(number, ExecutableBaseName() + ".cRegistry", description);
+}
+
 [[noreturn]] void cRegistry::raise(std::int32_t number, const std::string& description) const {
-    throw RegistryError(number, ExecutableBaseName() + ".cRegistry", description);
+    throw error(number, description);
 }
 
 std::string cRegistry::hiveAndSection() const {

@@ -1,12 +1,16 @@
 // cRegistry addresses one registry value by hive (ClassKey), key path (SectionKey),
 // value name (ValueKey) and type (ValueType), and reads or writes it through Value.
-// It keeps no key open between calls. Failures raise RegistryError.
+// It also lists a key's value and subkey names and registers file types for an
+// executable. It keeps no key open between calls. Failures raise RegistryError.
 #pragma once
 
+#include "registry/RegistryError.h"
 #include "registry/Variant.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 class RegKey;
 
@@ -27,6 +31,33 @@ public:
     Variant Value();
     void Value(const Variant& vValue);
 
+    // The names of the values (the unnamed one as "") or of the subkeys of the key
+    // SectionKey, in the system's order; old contents of the list are dropped. A key
+    // that cannot be opened lists nothing and still returns true.
+    bool EnumerateValues(std::vector<std::string>& sKeyNames, std::int32_t& iKeyCount);
+    bool EnumerateSections(std::vector<std::string>& sSect, std::int32_t& iSectCount);
+
+    // Binds the extension to the class and gives the class its verbs and icon, under
+    // HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE\SOFTWARE\Classes alike. An empty menu
+    // text means the default one; a negative icon index writes no icon.
+    static constexpr const char* kOpenMenuText = "&Open";
+    static constexpr const char* kPrintMenuText = "&Print";
+    static constexpr const char* kNewMenuText = "&New";
+    void CreateEXEAssociation(std::string sExePath, std::string sClassName, std::string sClassDescription,
+                              std::string sAssociation, std::string sOpenMenuText = kOpenMenuText,
+                              bool bSupportPrint = false, std::string sPrintMenuText = kPrintMenuText,
+                              bool bSupportNew = false, std::string sNewMenuText = kNewMenuText,
+                              bool bSupportInstall = false, std::string sInstallMenuText = "",
+                              std::int32_t lDefaultIconIndex = -1);
+
+    // Adds verbs given as (name, menu text, command) triples to a class that already
+    // exists under ClassKey. It never raises: what went wrong last is kept in LastError
+    // until the next call. No list at all (nullopt) is an invalid list; an empty one
+    // is not.
+    void CreateAdditionalEXEAssociations(const std::string& sClassName,
+                                         const std::optional<std::vector<Variant>>& vItems);
+    const std::optional<RegistryError>& LastError() const { return lastError_; }
+
     std::int32_t ValueType() const { return valueType_; }
     void ValueType(std::int32_t eValueType) { valueType_ = eValueType; }
     std::int32_t ClassKey() const { return classKey_; }
@@ -39,12 +70,16 @@ public:
     void Default(Variant vDefault) { default_ = std::move(vDefault); }
 
 private:
+    void SetClassesValue(const std::string& sValue);
+    void writeVerb(const std::string& sClassName, const std::string& verb, const std::string& menuText,
+                   const std::string& commandLine);
     static std::int32_t SwapEndian(std::int32_t value);
     static std::string ExpandEnvStr(const std::string& text);
 
     long openOrCreateKey(RegKey& key) const;
     long writeValue(const RegKey& key, const Variant& value) const;
     Variant decode(std::uint32_t storedType, const std::string& data) const;
+    RegistryError error(std::int32_t number, const std::string& description) const;
     [[noreturn]] void raise(std::int32_t number, const std::string& description) const;
     std::string hiveAndSection() const;
     std::string setValueText(const Variant& value) const;
@@ -54,4 +89,5 @@ private:
     std::string valueKey_;
     std::int32_t valueType_ = 0;
     Variant default_;
+    std::optional<RegistryError> lastError_;
 };
