@@ -11,14 +11,15 @@
 #error "CLIKPAD_EXE must name the built program"
 #endif
 
-std::string ClikpadExePath() {
-    // A cross build knows the program by its Unix path; Wine sees that tree as Z:.
-    std::string path = CLIKPAD_EXE;
+std::string WindowsPath(std::string path) {
+    // A cross build knows its files by their Unix paths; Wine sees that tree as Z:.
     if (!path.empty() && path.front() == '/') path.insert(0, "Z:");
     for (char& c : path)
         if (c == '/') c = '\\';
     return path;
 }
+
+std::string ClikpadExePath() { return WindowsPath(CLIKPAD_EXE); }
 
 std::string TextOf(HWND window) {
     // GetWindowText would give another process's edit control its creation text:
@@ -30,11 +31,11 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-ClikpadProcess::ClikpadProcess() {
+ClikpadProcess::ClikpadProcess(const std::string& exePath) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine(1, '"');
-    commandLine.append(ClikpadExePath()).push_back('"');
+    commandLine.append(exePath).push_back('"');
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process_))
         throw std::runtime_error("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
@@ -51,9 +52,9 @@ ClikpadProcess::~ClikpadProcess() {
 
 bool ClikpadProcess::running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
-bool ClikpadProcess::waitForMainWindow(DWORD timeoutMs) {
+bool ClikpadProcess::waitForMainWindow(DWORD timeoutMs, const char* caption, const char* className) {
     PumpUntil([&] {
-        main_ = findWindow("Clikpad", "ClikpadForm");
+        main_ = findWindow(caption, className);
         return (main_ && IsWindowVisible(main_)) || !running();
     }, timeoutMs);
     return main_ && IsWindowVisible(main_);

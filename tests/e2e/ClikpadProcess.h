@@ -7,15 +7,22 @@
 
 #include <string>
 
+std::string ClikpadExePath();
+// A path of the build as the program under test sees it (Wine maps / to Z:).
+std::string WindowsPath(std::string path);
+
 class ClikpadProcess {
 public:
-    ClikpadProcess();  // starts the program; its window is waited for separately
+    // Starts the program (another one when given); its window is waited for separately.
+    explicit ClikpadProcess(const std::string& exePath = ClikpadExePath());
     ClikpadProcess(const ClikpadProcess&) = delete;
     ClikpadProcess& operator=(const ClikpadProcess&) = delete;
     ~ClikpadProcess();  // ends the program if it is still running
 
     DWORD id() const { return process_.dwProcessId; }
-    bool waitForMainWindow(DWORD timeoutMs = 10000);
+    HANDLE handle() const { return process_.hProcess; }
+    bool waitForMainWindow(DWORD timeoutMs = 10000, const char* caption = "Clikpad",
+                           const char* className = "ClikpadForm");
     bool waitForExit(DWORD timeoutMs = 10000);
     bool running() const;
     HWND main() const { return main_; }
@@ -36,4 +43,3 @@ private:
 };
 
 std::string TextOf(HWND window);
-std::string ClikpadExePath();

@@ -1,0 +1,81 @@
+#include "ClickTiming.h"
+
+#include "ClikpadProcess.h"
+#include "TestWindow.h"
+#include "UserInput.h"
+#include "platform/RegKey.h"
+#include "settings/TimeText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+void storeSettings(const std::string& events) {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software");
+    RegKey key;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    key.receive(), nullptr);
+    const std::pair<const char*, std::string> values[] = {{"Ver", "4.3"},    {"Button", "True"}, {"DetAd", "False"},
+                                                          {"Events", events}, {"Hide", "0"},     {"Loop", "True"},
+                                                          {"OnTop", "0"}};
+    for (const auto& [name, text] : values)
+        RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1));
+}
+
+LONGLONG now() {
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    return counter.QuadPart;
+}
+
+}  // namespace
+
+std::vector<double> OffsetsFromSchedule(const std::vector<double>& secondsSinceStart,
+                                        const std::vector<int>& intervals) {
+    std::vector<double> offsets;
+    double due = 0;
+    for (std::size_t i = 0; i < secondsSinceStart.size(); ++i) {
+        due += intervals[i % intervals.size()];
+        offsets.push_back((secondsSinceStart[i] - due) * 1000.0);
+    }
+    return offsets;
+}
+
+ClickTiming Summarise(const std::string& label, const std::vector<double>& offsetsMs) {
+    ClickTiming result{label, offsetsMs.size()};
+    if (offsetsMs.empty()) return result;
+    std::vector<double> magnitudes;
+    for (const double offset : offsetsMs) magnitudes.push_back(std::fabs(offset));
+    std::sort(magnitudes.begin(), magnitudes.end());
+    result.meanMs = std::accumulate(magnitudes.begin(), magnitudes.end(), 0.0) / static_cast<double>(magnitudes.size());
+    result.p95Ms = magnitudes[static_cast<std::size_t>(std::ceil(0.95 * static_cast<double>(magnitudes.size()))) - 1];
+    result.worstMs = magnitudes.back();
+    result.driftMs = offsetsMs.back() - offsetsMs.front();
+    return result;
+}
+
+ClickTiming MeasureClickTiming(const std::string& label, const std::string& events, int seconds) {
+    storeSettings(events);
+    std::vector<int> intervals;
+    for (const auto& element : TimeText::SplitEvents(events)) intervals.push_back(*TimeText::EventValue(element));
+
+    ClikpadProcess clikpad;
+    if (!clikpad.waitForMainWindow()) return {label};
+    TestWindow target({900, 300, 1500, 800}, RGB(255, 255, 255));
+    HWND start = clikpad.button(clikpad.main(), "Start");
+    RECT rect{};
+    GetWindowRect(start, &rect);
+    UserInput::MovePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    const LONGLONG started = now();  // the button acts on its release
+    UserInput::MovePointer(target.centre());
+    PumpFor(static_cast<DWORD>(seconds) * 1000 + 300);
+
+    std::vector<double> sinceStart;
+    for (const auto& down : target.receivedOf({WM_LBUTTONDOWN})) sinceStart.push_back(SecondsBetween(started, down.ticks));
+    return Summarise(label, OffsetsFromSchedule(sinceStart, intervals));
+}
