@@ -13,10 +13,6 @@ void recordHelp(const std::string& file, const std::string& topic) { helpOpened.
 
 bool isTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-std::string storedText(const ScratchKey& key, const std::string& name) {
-    const auto bytes = key.bytesOf(name);
-    return bytes.empty() ? std::string() : std::string(bytes.begin(), bytes.end() - 1);
-}
 
 class MenuCommands : public AppTest {
 protected:
@@ -34,11 +30,11 @@ TEST_F(MenuCommands, AlwaysOnTopTogglesCheckWindowAndStoredValue) {
     command(frmMain::mnuAlwaysOnTop);
     EXPECT_TRUE(checked());
     EXPECT_TRUE(isTopMost(main().hwnd()));
-    EXPECT_EQ(storedText(machine, "OnTop"), "1");
+    EXPECT_EQ(machine.textOf("OnTop"), "1");
     command(frmMain::mnuAlwaysOnTop);
     EXPECT_FALSE(checked());
     EXPECT_FALSE(isTopMost(main().hwnd()));
-    EXPECT_EQ(storedText(machine, "OnTop"), "0");
+    EXPECT_EQ(machine.textOf("OnTop"), "0");
 
     command(frmMain::mnuAlwaysOnTop);
     app.reset();

@@ -6,10 +6,6 @@
 namespace {
 bool isTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-std::string storedText(const ScratchKey& key, const std::string& name) {
-    const auto bytes = key.bytesOf(name);
-    return bytes.empty() ? std::string() : std::string(bytes.begin(), bytes.end() - 1);
-}
 }  // namespace
 
 using Startup = AppTest;
@@ -18,7 +14,7 @@ TEST_F(Startup, FreshRegistryGetsDefaultsAndTheDialogShowsThem) {
     RegDeleteTreeA(machine.hiveHandle(), machine.path().c_str());
     start();
     EXPECT_EQ(machine.valueNames().size(), 7u);
-    EXPECT_EQ(storedText(machine, "Ver"), "4.3");
+    EXPECT_EQ(machine.textOf("Ver"), "4.3");
 
     ASSERT_TRUE(app->settingsDialogExists());
     frmSettings& settings = app->settingsDialog();
@@ -53,8 +49,8 @@ TEST_F(Startup, AnotherVersionIsResetBeforeAnythingIsApplied) {
     EXPECT_TRUE(settings.loop());
     EXPECT_FALSE(settings.minimizeBesideClock());
     EXPECT_FALSE(Menu::IsChecked(main().menuBar(), frmMain::mnuAlwaysOnTop));
-    EXPECT_EQ(storedText(machine, "Ver"), "4.3");
-    EXPECT_EQ(storedText(machine, "Legacy"), "kept");
+    EXPECT_EQ(machine.textOf("Ver"), "4.3");
+    EXPECT_EQ(machine.textOf("Legacy"), "kept");
 }
 
 TEST_F(Startup, OnlyTheExactTextsSelectTheFirstChoice) {

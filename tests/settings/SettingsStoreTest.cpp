@@ -11,10 +11,7 @@ const std::map<std::string, std::string> kExpectedDefaults = {
 
 std::map<std::string, std::string> storedTexts(const ScratchKey& key) {
     std::map<std::string, std::string> texts;
-    for (const auto& name : key.valueNames()) {
-        const auto bytes = key.bytesOf(name);
-        texts[name] = std::string(bytes.begin(), bytes.end() - (bytes.empty() ? 0 : 1));
-    }
+    for (const auto& name : key.valueNames()) texts[name] = key.textOf(name);
     return texts;
 }
 

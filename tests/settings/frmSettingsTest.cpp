@@ -15,10 +15,6 @@ const ShownBox kTooHigh{"Invalid Entry",
 const ShownBox kTooLow{"Invalid Entry",
                        "You have entered a time value that is less then 1, please check the Time Event and try again"};
 
-std::string storedText(const ScratchKey& key, const std::string& name) {
-    const auto bytes = key.bytesOf(name);
-    return bytes.empty() ? std::string() : std::string(bytes.begin(), bytes.end() - 1);
-}
 
 class SettingsDialogTest : public AppTest {
 protected:
@@ -67,19 +63,19 @@ TEST_F(SettingsDialogTest, AcceptedTextsAreSavedAsTypedWithTheOtherFour) {
     dialog().setLoop(false);
     EXPECT_TRUE(okWith("0005").empty());
     EXPECT_FALSE(app->settingsDialogExists());
-    EXPECT_EQ(storedText(machine, "Button"), "False");
-    EXPECT_EQ(storedText(machine, "DetAd"), "True");
-    EXPECT_EQ(storedText(machine, "Events"), "0005");
-    EXPECT_EQ(storedText(machine, "Hide"), "1");
-    EXPECT_EQ(storedText(machine, "Loop"), "False");
-    EXPECT_EQ(storedText(machine, "OnTop"), "0");
+    EXPECT_EQ(machine.textOf("Button"), "False");
+    EXPECT_EQ(machine.textOf("DetAd"), "True");
+    EXPECT_EQ(machine.textOf("Events"), "0005");
+    EXPECT_EQ(machine.textOf("Hide"), "1");
+    EXPECT_EQ(machine.textOf("Loop"), "False");
+    EXPECT_EQ(machine.textOf("OnTop"), "0");
     EXPECT_EQ(panel(frmMain::StatusBar1, 2), "Ad Detector: On");
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
 
     for (const char* text : {"4", "5,10,15", "32766"}) {
         openFromMenu();
         EXPECT_TRUE(okWith(text).empty()) << text;
-        EXPECT_EQ(storedText(machine, "Events"), text);
+        EXPECT_EQ(machine.textOf("Events"), text);
     }
 }
 
@@ -111,7 +107,7 @@ TEST_F(SettingsDialogTest, EachRejectedTextShowsExactlyItsBoxesAndKeepsTheDialog
         EXPECT_TRUE(IsWindowVisible(dialog().hwnd()));
         EXPECT_EQ(dialog().eventsText(), text);
     }
-    EXPECT_EQ(storedText(machine, "Events"), "4");
+    EXPECT_EQ(machine.textOf("Events"), "4");
     EXPECT_FALSE(IsWindowEnabled(main().hwnd()));
 }
 
@@ -142,7 +138,7 @@ TEST_F(SettingsDialogTest, CancelKeepsTheRunAndTheStoredChoicesComeBack) {
     tick();
     EXPECT_EQ(recorder.calls(), (std::vector<MouseCall>{{0x0008, 0, 0, 0}, {0x0010, 0, 0, 0}, {0x0002, 0, 0, 0},
                                                         {0x0004, 0, 0, 0}}));
-    EXPECT_EQ(storedText(machine, "Button"), "True");
+    EXPECT_EQ(machine.textOf("Button"), "True");
 }
 
 TEST_F(SettingsDialogTest, CloseBoxClosesWithoutSaving) {
@@ -151,7 +147,7 @@ TEST_F(SettingsDialogTest, CloseBoxClosesWithoutSaving) {
     SendMessageA(dialog().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(app->settingsDialogExists());
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
-    EXPECT_EQ(storedText(machine, "Events"), "4");
+    EXPECT_EQ(machine.textOf("Events"), "4");
 }
 
 TEST_F(SettingsDialogTest, OpenedFromThePopupMenuLeavesTheMainWindowEnabledAndOkStillStops) {
@@ -225,7 +221,7 @@ TEST_F(SettingsKeyboardTest, AltCCancelsAndAltOSaves) {
     dialog().setEventsText("6");
     key(WM_SYSCHAR, 'o');
     EXPECT_FALSE(app->settingsDialogExists());
-    EXPECT_EQ(storedText(machine, "Events"), "6");
+    EXPECT_EQ(machine.textOf("Events"), "6");
 }
 
 TEST_F(SettingsKeyboardTest, EnterAndEscapeInTheTextBoxDoNothing) {
@@ -234,5 +230,5 @@ TEST_F(SettingsKeyboardTest, EnterAndEscapeInTheTextBoxDoNothing) {
     key(WM_KEYDOWN, VK_ESCAPE);
     ASSERT_TRUE(app->settingsDialogExists());
     EXPECT_TRUE(IsWindowVisible(dialog().hwnd()));
-    EXPECT_EQ(storedText(machine, "Events"), "4");
+    EXPECT_EQ(machine.textOf("Events"), "4");
 }

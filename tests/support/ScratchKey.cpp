@@ -70,6 +70,11 @@ std::vector<std::uint8_t> ScratchKey::bytesOf(const std::string& name) const {
     return bytes;
 }
 
+std::string ScratchKey::textOf(const std::string& name) const {
+    const auto bytes = bytesOf(name);
+    return bytes.empty() ? std::string() : std::string(bytes.begin(), bytes.end() - 1);
+}
+
 std::vector<std::string> ScratchKey::valueNames() const {
     std::vector<std::string> names;
     RegKey key;

@@ -26,6 +26,7 @@ public:
     bool has(const std::string& name) const;
     DWORD typeOf(const std::string& name) const;
     std::vector<std::uint8_t> bytesOf(const std::string& name) const;
+    std::string textOf(const std::string& name) const;  // a string value without its terminator
     std::vector<std::string> valueNames() const;
 
 private:
