@@ -3,6 +3,7 @@
 // countdown must also equal a reading of the element done in long double.
 #include "settings/TimeText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -42,11 +43,12 @@ Reading referenceValue(std::string_view element) {
         if (significant <= 15) digits = digits * 10 + (c - '0');
     };
     for (; at < text.size() && isDigit(text[at]); ++at) take(text[at]);
-    if (at < text.size() && text[at] == '.')
+    if (at < text.size() && text[at] == '.') {
         for (++at; at < text.size() && isDigit(text[at]); ++at) {
             take(text[at]);
             --exponent;
         }
+    }
     reading.shortNumber = significant <= 15;
     if (!anyDigit || digits == 0) {
         reading.value = 0;
