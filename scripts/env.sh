@@ -1,4 +1,4 @@
-# Shared by scripts/test and scripts/run: packages, build tree, Wine prefix,
+# Shared by scripts/test, scripts/run and scripts/native-checks: packages, build tree, Wine prefix,
 # virtual display and wineserver. Source it; it defines functions only.
 
 CLIKPAD_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -26,20 +26,46 @@ install_missing_packages() {
     command -v Xvfb >/dev/null || wanted+=(xvfb)
     command -v xdpyinfo >/dev/null || wanted+=(x11-utils)
     [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)
-    [ ${#wanted[@]} -eq 0 ] && return 0
-    say "installing ${wanted[*]}"
+    install_packages "${wanted[@]}"
+}
+
+# What scripts/native-checks needs: clang with its sanitizer and libFuzzer
+# runtimes, the two analysers, and the MinGW headers that the Windows files are
+# analysed with.
+install_native_packages() {
+    local -a wanted=()
+    command -v cmake >/dev/null || wanted+=(cmake)
+    command -v ninja >/dev/null || wanted+=(ninja-build)
+    command -v clang++ >/dev/null || wanted+=(clang)
+    # Debian ships the runtimes apart from the compiler.
+    if ! command -v clang++ >/dev/null || [ ! -f "$(clang++ -print-resource-dir)/lib/linux/libclang_rt.fuzzer-x86_64.a" ]; then
+        wanted+=(libclang-rt-dev)
+    fi
+    command -v clang-tidy >/dev/null || wanted+=(clang-tidy)
+    command -v cppcheck >/dev/null || wanted+=(cppcheck)
+    command -v x86_64-w64-mingw32-g++-posix >/dev/null || wanted+=(g++-mingw-w64-x86-64)
+    [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)
+    install_packages "${wanted[@]}"
+}
+
+install_packages() {
+    [ $# -eq 0 ] && return 0
+    say "installing $*"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${wanted[@]}" >/dev/null
+    apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+
+configure_mingw() {
+    [ -f "$CLIKPAD_BUILD/build.ninja" ] && return 0
+    say "configuring $CLIKPAD_BUILD"
+    cmake -S "$CLIKPAD_ROOT" -B "$CLIKPAD_BUILD" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$CLIKPAD_ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
 }
 
 configure_and_build() {
-    if [ ! -f "$CLIKPAD_BUILD/build.ninja" ]; then
-        say "configuring $CLIKPAD_BUILD"
-        cmake -S "$CLIKPAD_ROOT" -B "$CLIKPAD_BUILD" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$CLIKPAD_ROOT/cmake/mingw-w64-x86_64.cmake" \
-            -DCMAKE_BUILD_TYPE=Release >/dev/null
-    fi
+    configure_mingw
     say "building"
     cmake --build "$CLIKPAD_BUILD"
 }

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-class App : public FormsHost {
+class App final : public FormsHost {
 public:
     // Brings up the main window: load step, then shown. Errors of the load step
     // propagate to the caller; nothing is shown then.

@@ -96,6 +96,7 @@ int Form::pixels(int twips) const { return TwipsToPixels(twips, dpi()); }
 
 void Form::createWindow(const FormSpec& spec) {
     registerFormClass(&Form::windowProcedure);
+    // cppcheck-suppress ignoredReturnValue ; WM_NCCREATE has already put the handle in window_
     CreateWindowExA(spec.exStyle, kFormClass, spec.caption, spec.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                     nullptr, spec.menuBar, GetModuleHandleA(nullptr), this);
     if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + spec.caption);
@@ -120,9 +121,10 @@ void Form::createControls(std::span<const ControlSpec> layout) {
     for (std::size_t i = 0; i < layout.size(); ++i)
         controls_.push_back(createControl(layout[i], static_cast<int>(i), layout));
     // Frames go to the bottom of the z-order so that what they hold paints over them.
-    for (std::size_t i = 0; i < layout.size(); ++i)
+    for (std::size_t i = 0; i < layout.size(); ++i) {
         if (layout[i].kind == ControlKind::Frame)
             SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 HWND Form::createControl(const ControlSpec& spec, int index, std::span<const ControlSpec> layout) {

@@ -1,11 +1,9 @@
 #include "registry/PercentRule.h"
 
-#include "platform/Win32.h"
-
 std::int32_t StoredStringType(std::string_view text) {
     const auto first = text.find('%');
-    if (first == std::string_view::npos) return REG_SZ;
+    if (first == std::string_view::npos) return kPlainStringType;
     // The second search starts two places after the first "%", so "%%" is no reference.
     const auto second = text.find('%', first + 2);
-    return second == std::string_view::npos ? REG_SZ : REG_EXPAND_SZ;
+    return second == std::string_view::npos ? kPlainStringType : kExpandableStringType;
 }

@@ -6,4 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
+// REG_SZ and REG_EXPAND_SZ by number, so that the rule builds and is tested
+// without the Windows headers; the registry's own numbers never change.
+inline constexpr std::int32_t kPlainStringType = 1;
+inline constexpr std::int32_t kExpandableStringType = 2;
+
 std::int32_t StoredStringType(std::string_view text);

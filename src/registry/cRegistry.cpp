@@ -42,6 +42,7 @@ std::int32_t littleEndianInt32(const std::string& data) {
     // A DWORD stored with fewer than four bytes is zero-extended; with more, the
     // first four count.
     unsigned char bytes[4] = {};
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result): raw bytes, not a string
     std::memcpy(bytes, data.data(), std::min<std::size_t>(data.size(), 4));
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i) value = (value << 8) | bytes[i];
@@ -80,9 +81,10 @@ bool cRegistry::DeleteValue() {
     RegKey key;
     if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kWriteAccess, key.receive()) != ERROR_SUCCESS)
         raise(RegistryError::kKeyFailure, "Failed to open key '" + hiveAndSection() + "' for delete access");
-    if (RegDeleteValueA(key.get(), valueKey_.c_str()) != ERROR_SUCCESS)
+    if (RegDeleteValueA(key.get(), valueKey_.c_str()) != ERROR_SUCCESS) {
         raise(RegistryError::kKeyFailure,
               "Failed to delete registry Key: '" + hiveAndSection() + "',Key: '" + valueKey_);
+    }
     return true;
 }
 
@@ -98,7 +100,7 @@ Variant cRegistry::Value() {
 }
 
 void cRegistry::Value(const Variant& vValue) {
-    const Variant value = vValue;
+    const Variant& value = vValue;
     RegKey key;
     if (openOrCreateKey(key) != ERROR_SUCCESS) raise(RegistryError::kKeyFailure, setValueText(value));
     if (valueType_ == REG_BINARY && value.kind() != Variant::Kind::ByteArray)

@@ -76,9 +76,10 @@ EventsCheck CheckEvents(std::string_view text) {
     if (firstCodePresent(text, 45, 47) || firstCodePresent(text, 58, 255)) return {std::nullopt, "invalidchars"};
     if (const auto error = rangeError(rangeOfLeadingDigits(text)); !error.empty()) return {std::nullopt, error};
     const auto elements = SplitEvents(text);
-    for (std::size_t i = 1; i < elements.size(); ++i)
+    for (std::size_t i = 1; i < elements.size(); ++i) {
         if (const auto error = rangeError(rangeOfLeadingDigits(elements[i])); !error.empty())
             return {std::nullopt, error};
+    }
     return {};
 }
 
