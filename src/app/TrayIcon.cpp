@@ -13,11 +13,11 @@ bool TrayIcon::add(HWND callbackWindow, HICON icon) {
     // The tip: "Clikpad", its terminator, and blanks to the end of the 64 bytes.
     std::memset(data_.szTip, ' ', 64);
     std::memcpy(data_.szTip, "Clikpad", 8);
-    shown_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    shown_ = NotifyIcon(NIM_ADD, &data_);
     return shown_;
 }
 
 void TrayIcon::remove() {
-    Shell_NotifyIconA(NIM_DELETE, &data_);
+    NotifyIcon(NIM_DELETE, &data_);
     shown_ = false;
 }

@@ -3,9 +3,7 @@
 // message in lParam.
 #pragma once
 
-#include "platform/Win32.h"
-
-#include <shellapi.h>
+#include "platform/NotifyIcon.h"
 
 class TrayIcon {
 public:

@@ -43,11 +43,11 @@ public:
     static constexpr const char* kOpenMenuText = "&Open";
     static constexpr const char* kPrintMenuText = "&Print";
     static constexpr const char* kNewMenuText = "&New";
-    void CreateEXEAssociation(std::string sExePath, std::string sClassName, std::string sClassDescription,
-                              std::string sAssociation, std::string sOpenMenuText = kOpenMenuText,
-                              bool bSupportPrint = false, std::string sPrintMenuText = kPrintMenuText,
-                              bool bSupportNew = false, std::string sNewMenuText = kNewMenuText,
-                              bool bSupportInstall = false, std::string sInstallMenuText = "",
+    void CreateEXEAssociation(const std::string& sExePath, const std::string& sClassName,
+                              const std::string& sClassDescription, const std::string& sAssociation, const std::string& sOpenMenuText = kOpenMenuText,
+                              bool bSupportPrint = false, const std::string& sPrintMenuText = kPrintMenuText,
+                              bool bSupportNew = false, const std::string& sNewMenuText = kNewMenuText,
+                              bool bSupportInstall = false, const std::string& sInstallMenuText = "",
                               std::int32_t lDefaultIconIndex = -1);
 
     // Adds verbs given as (name, menu text, command) triples to a class that already

@@ -33,10 +33,10 @@ std::string orDefault(const std::string& text, const std::string& fallback) { re
 
 }  // namespace
 
-void cRegistry::CreateEXEAssociation(std::string sExePath, std::string sClassName, std::string sClassDescription,
-                                     std::string sAssociation, std::string sOpenMenuText, bool bSupportPrint,
-                                     std::string sPrintMenuText, bool bSupportNew, std::string sNewMenuText,
-                                     bool bSupportInstall, std::string sInstallMenuText,
+void cRegistry::CreateEXEAssociation(const std::string& sExePath, const std::string& sClassName, const std::string& sClassDescription,
+                                     const std::string& sAssociation, const std::string& sOpenMenuText, bool bSupportPrint,
+                                     const std::string& sPrintMenuText, bool bSupportNew, const std::string& sNewMenuText,
+                                     bool bSupportInstall, const std::string& sInstallMenuText,
                                      std::int32_t lDefaultIconIndex) {
     const std::string exe = quotedPath(sExePath);
     const auto commandLine = [&](const char* switchText) { return exe + switchText + kDocumentArgument; };
@@ -50,9 +50,10 @@ void cRegistry::CreateEXEAssociation(std::string sExePath, std::string sClassNam
 
     writeVerb(sClassName, "open", orDefault(sOpenMenuText, kOpenMenuText), commandLine(" "));
     if (bSupportPrint) writeVerb(sClassName, "print", orDefault(sPrintMenuText, kPrintMenuText), commandLine(" /p "));
-    if (bSupportInstall)
+    if (bSupportInstall) {
         writeVerb(sClassName, "add", orDefault(sInstallMenuText, kInstallMenuText + sAssociation),
                   commandLine(" /a "));
+    }
     if (bSupportNew) writeVerb(sClassName, "new", orDefault(sNewMenuText, kNewMenuText), commandLine(" /n "));
 
     if (lDefaultIconIndex >= 0) {

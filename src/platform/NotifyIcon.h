@@ -1,0 +1,9 @@
+// Shell_NotifyIconA, with shell32 loaded when the first icon is shown: the
+// shell's library is large, and most runs never go beside the clock.
+#pragma once
+
+#include "platform/Win32.h"
+
+#include <shellapi.h>
+
+bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data);
