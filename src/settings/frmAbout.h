@@ -14,6 +14,8 @@ public:
 
     // Creates the box hidden and runs its load step.
     explicit frmAbout(MainWindowLink& mainWindow);
+    // Destroyed while this class is still whole, so that its unload step runs.
+    ~frmAbout() override { destroy(); }
 
     // Shows the box as it stands, centred on the screen the first time.
     void Show();

@@ -16,6 +16,8 @@ public:
 
     // Creates the dialog hidden and runs its load step.
     explicit frmSettings(MainWindowLink& mainWindow);
+    // Destroyed while this class is still whole, so that its unload step runs.
+    ~frmSettings() override { destroy(); }
 
     bool adDetectorOn() const { return IsChecked(control(Option1)); }
     void setAdDetectorOn(bool on);
