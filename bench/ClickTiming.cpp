@@ -3,7 +3,6 @@
 #include "ClikpadProcess.h"
 #include "TestWindow.h"
 #include "UserInput.h"
-#include "platform/RegKey.h"
 #include "settings/TimeText.h"
 
 #include <algorithm>
@@ -11,19 +10,6 @@
 #include <numeric>
 
 namespace {
-
-void storeSettings(const std::string& events) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software");
-    RegKey key;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    key.receive(), nullptr);
-    const std::pair<const char*, std::string> values[] = {{"Ver", "4.3"},    {"Button", "True"}, {"DetAd", "False"},
-                                                          {"Events", events}, {"Hide", "0"},     {"Loop", "True"},
-                                                          {"OnTop", "0"}};
-    for (const auto& [name, text] : values)
-        RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
-}
 
 LONGLONG now() {
     LARGE_INTEGER counter{};
@@ -58,7 +44,9 @@ ClickTiming Summarise(const std::string& label, const std::vector<double>& offse
 }
 
 ClickTiming MeasureClickTiming(const std::string& label, const std::string& events, int seconds) {
-    storeSettings(events);
+    DeleteSettings();
+    StoreSettings({{"Ver", "4.3"}, {"Button", "True"}, {"DetAd", "False"}, {"Events", events}, {"Hide", "0"},
+                   {"Loop", "True"}, {"OnTop", "0"}});
     std::vector<int> intervals;
     for (const auto& element : TimeText::SplitEvents(events)) intervals.push_back(*TimeText::EventValue(element));
 

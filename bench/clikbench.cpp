@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     Footprint ours = MeasureStartup(kClikpad, 10);
     Footprint baseline = MeasureStartup(kBaseline, 10);
     measureCpu(seconds, ours, baseline);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software");
+    DeleteSettings();
 
     std::printf("\n## Footprint (Clikpad, bare Win32 baseline, ratio)\n\n");
     std::printf("| measure | Clikpad | baseline | ratio |\n|---|---|---|---|\n");

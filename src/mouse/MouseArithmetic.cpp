@@ -1,9 +1,8 @@
 #include "mouse/MouseArithmetic.h"
 
 #include "mouse/MouseError.h"
+#include "platform/Rounding.h"
 
-#include <cfenv>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -16,22 +15,13 @@ std::int32_t checked(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-double roundHalfToEven(double value) {
-    const int previousMode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(previousMode);
-    return rounded;
-}
-
 }  // namespace
 
 std::int32_t ScaleToAbsolute(std::int32_t coordinate, std::int32_t screenSize) {
     if (screenSize == 0) throw MouseError(MouseError::kDivisionByZero, "Division by zero");
-    const double scaled = roundHalfToEven(static_cast<double>(coordinate) / screenSize * 65535.0);
-    if (scaled < static_cast<double>(kMin) || scaled > static_cast<double>(kMax))
-        throw MouseError(MouseError::kOverflow, "Overflow");
-    return static_cast<std::int32_t>(scaled);
+    const auto scaled = RoundToInt32(static_cast<double>(coordinate) / screenSize * 65535.0);
+    if (!scaled) throw MouseError(MouseError::kOverflow, "Overflow");
+    return *scaled;
 }
 
 std::int32_t Midpoint(std::int32_t low, std::int32_t high) {

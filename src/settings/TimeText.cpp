@@ -1,10 +1,8 @@
 #include "settings/TimeText.h"
 
-#include <cctype>
-#include <cfenv>
-#include <cmath>
+#include "platform/Rounding.h"
+
 #include <cstdlib>
-#include <limits>
 
 namespace TimeText {
 namespace {
@@ -98,14 +96,7 @@ std::optional<std::int32_t> EventValue(std::string_view element) {
     std::string squeezed;
     for (const char c : element)
         if (c != ' ' && c != '\t' && c != '\n') squeezed += c;
-    const double value = std::strtod(leadingNumber(squeezed).c_str(), nullptr);
-    const int previousMode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(previousMode);
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
+    return RoundToInt32(std::strtod(leadingNumber(squeezed).c_str(), nullptr));
 }
 
 }  // namespace TimeText

@@ -1,6 +1,7 @@
 #include "ClikpadProcess.h"
 
 #include "TestWindow.h"
+#include "platform/RegKey.h"
 
 #include <commctrl.h>
 
@@ -102,4 +103,17 @@ std::string ClikpadProcess::panelText(HWND bar, int panel) const {
     ReadProcessMemory(process_.hProcess, remote, text.data(), kSize, nullptr);
     VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
     return text.data();
+}
+
+void DeleteSettings() {
+    for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) RegDeleteTreeA(hive, "SOFTWARE\\Talvick Software");
+}
+
+void StoreSettings(const std::map<std::string, std::string>& values) {
+    RegKey key;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    key.receive(), nullptr);
+    for (const auto& [name, text] : values)
+        RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1));
 }

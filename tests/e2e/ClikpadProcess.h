@@ -5,6 +5,7 @@
 
 #include "platform/Win32.h"
 
+#include <map>
 #include <string>
 
 std::string ClikpadExePath();
@@ -43,3 +44,7 @@ private:
 };
 
 std::string TextOf(HWND window);
+
+// The program's settings key in the machine hive, set up from outside.
+void DeleteSettings();  // the whole vendor key, machine and user alike
+void StoreSettings(const std::map<std::string, std::string>& values);

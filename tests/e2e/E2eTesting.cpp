@@ -2,10 +2,6 @@
 
 #include "platform/RegKey.h"
 
-void DeleteSettings() {
-    for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) RegDeleteTreeA(hive, "SOFTWARE\\Talvick Software");
-}
-
 void EndToEnd::SetUp() {
     DeleteSettings();
     target = std::make_unique<TestWindow>(RECT{1400, 700, 1700, 950}, RGB(255, 255, 255));
@@ -92,14 +88,7 @@ std::map<std::string, std::string> EndToEnd::stored(HKEY hive) const {
     return values;
 }
 
-void EndToEnd::store(const std::map<std::string, std::string>& values) const {
-    RegKey key;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.receive(),
-                    nullptr);
-    for (const auto& [name, text] : values)
-        RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
-}
+void EndToEnd::store(const std::map<std::string, std::string>& values) const { StoreSettings(values); }
 
 bool EndToEnd::waitForClicks(std::size_t count, UINT upMessage, DWORD timeoutMs) {
     return PumpUntil([&] { return clicksOnTarget(upMessage) >= count; }, timeoutMs);

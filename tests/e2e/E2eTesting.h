@@ -47,4 +47,3 @@ protected:
     std::unique_ptr<ClikpadProcess> clikpad;
 };
 
-void DeleteSettings();
