@@ -7,6 +7,7 @@
 #include "registry/RegistryError.h"
 #include "registry/Variant.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,20 +44,33 @@ public:
     static constexpr const char* kOpenMenuText = "&Open";
     static constexpr const char* kPrintMenuText = "&Print";
     static constexpr const char* kNewMenuText = "&New";
-    void CreateEXEAssociation(const std::string& sExePath, const std::string& sClassName,
-                              const std::string& sClassDescription, const std::string& sAssociation, const std::string& sOpenMenuText = kOpenMenuText,
-                              bool bSupportPrint = false, const std::string& sPrintMenuText = kPrintMenuText,
-                              bool bSupportNew = false, const std::string& sNewMenuText = kNewMenuText,
-                              bool bSupportInstall = false, const std::string& sInstallMenuText = "",
+    // Text arguments are copies: a caller may pass the object's own SectionKey or
+    // ValueKey, which the members change while they work.
+    // NOLINTBEGIN(performance-unnecessary-value-param)
+    void CreateEXEAssociation(std::string sExePath, std::string sClassName, std::string sClassDescription,
+                              std::string sAssociation, std::string sOpenMenuText = kOpenMenuText,
+                              bool bSupportPrint = false, std::string sPrintMenuText = kPrintMenuText,
+                              bool bSupportNew = false, std::string sNewMenuText = kNewMenuText,
+                              bool bSupportInstall = false, std::string sInstallMenuText = "",
                               std::int32_t lDefaultIconIndex = -1);
 
     // Adds verbs given as (name, menu text, command) triples to a class that already
     // exists under ClassKey. It never raises: what went wrong last is kept in LastError
     // until the next call. No list at all (nullopt) is an invalid list; an empty one
     // is not.
-    void CreateAdditionalEXEAssociations(const std::string& sClassName,
-                                         const std::optional<std::vector<Variant>>& vItems);
+    void CreateAdditionalEXEAssociations(std::string sClassName, const std::optional<std::vector<Variant>>& vItems);
+    // NOLINTEND(performance-unnecessary-value-param)
     const std::optional<RegistryError>& LastError() const { return lastError_; }
+
+    // Where every entry of a registration is written: HKEY_CLASSES_ROOT, then
+    // HKEY_LOCAL_MACHINE\SOFTWARE\Classes. Tests put keys of their own in their place
+    // (under Wine the first root is only a view of the second) and get the old ones back.
+    struct ClassesRoot {
+        std::int32_t hive;
+        std::string prefix;  // put before the key's path
+    };
+    using ClassesRoots = std::array<ClassesRoot, 2>;
+    static ClassesRoots replaceClassesRoots(ClassesRoots roots);
 
     std::int32_t ValueType() const { return valueType_; }
     void ValueType(std::int32_t eValueType) { valueType_ = eValueType; }

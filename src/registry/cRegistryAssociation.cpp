@@ -2,11 +2,16 @@
 
 #include "platform/Win32.h"
 
+#include <utility>
+
 namespace {
 
 // A write to HKEY_CLASSES_ROOT lands in the user's classes when the key already exists
 // there; writing the machine's classes as well makes the registration machine-wide.
-constexpr const char* kMachineClasses = "SOFTWARE\\Classes\\";
+cRegistry::ClassesRoots& classesRoots() {
+    static cRegistry::ClassesRoots roots{{{cRegistry::kClassesRoot, ""}, {cRegistry::kLocalMachine, "SOFTWARE\\Classes\\"}}};
+    return roots;
+}
 constexpr const char* kShell = "\\shell\\";
 constexpr const char* kCommand = "\\command";
 constexpr const char* kDefaultIcon = "\\DefaultIcon";
@@ -33,10 +38,11 @@ std::string orDefault(const std::string& text, const std::string& fallback) { re
 
 }  // namespace
 
-void cRegistry::CreateEXEAssociation(const std::string& sExePath, const std::string& sClassName, const std::string& sClassDescription,
-                                     const std::string& sAssociation, const std::string& sOpenMenuText, bool bSupportPrint,
-                                     const std::string& sPrintMenuText, bool bSupportNew, const std::string& sNewMenuText,
-                                     bool bSupportInstall, const std::string& sInstallMenuText,
+// NOLINTBEGIN(performance-unnecessary-value-param): copies on purpose, see the header
+void cRegistry::CreateEXEAssociation(std::string sExePath, std::string sClassName, std::string sClassDescription,
+                                     std::string sAssociation, std::string sOpenMenuText, bool bSupportPrint,
+                                     std::string sPrintMenuText, bool bSupportNew, std::string sNewMenuText,
+                                     bool bSupportInstall, std::string sInstallMenuText,
                                      std::int32_t lDefaultIconIndex) {
     const std::string exe = quotedPath(sExePath);
     const auto commandLine = [&](const char* switchText) { return exe + switchText + kDocumentArgument; };
@@ -63,7 +69,7 @@ void cRegistry::CreateEXEAssociation(const std::string& sExePath, const std::str
     }
 }
 
-void cRegistry::CreateAdditionalEXEAssociations(const std::string& sClassName,
+void cRegistry::CreateAdditionalEXEAssociations(std::string sClassName,
                                                 const std::optional<std::vector<Variant>>& vItems) {
     lastError_.reset();
     if (!vItems || vItems->size() % 3 != 0) {
@@ -100,6 +106,8 @@ void cRegistry::CreateAdditionalEXEAssociations(const std::string& sClassName,
     }
 }
 
+// NOLINTEND(performance-unnecessary-value-param)
+
 void cRegistry::writeVerb(const std::string& sClassName, const std::string& verb, const std::string& menuText,
                           const std::string& commandLine) {
     sectionKey_ = sClassName + kShell + verb;
@@ -110,12 +118,17 @@ void cRegistry::writeVerb(const std::string& sClassName, const std::string& verb
     SetClassesValue(commandLine);
 }
 
+cRegistry::ClassesRoots cRegistry::replaceClassesRoots(ClassesRoots roots) {
+    return std::exchange(classesRoots(), std::move(roots));
+}
+
 void cRegistry::SetClassesValue(const std::string& sValue) {
-    classKey_ = kClassesRoot;
-    Value(Variant(sValue));
+    // A failed write leaves SectionKey as that write addressed it.
     const std::string section = sectionKey_;
-    classKey_ = kLocalMachine;
-    sectionKey_ = kMachineClasses + section;
-    Value(Variant(sValue));
+    for (const auto& root : classesRoots()) {
+        classKey_ = root.hive;
+        sectionKey_ = root.prefix + section;
+        Value(Variant(sValue));
+    }
     sectionKey_ = section;
 }

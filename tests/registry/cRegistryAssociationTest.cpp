@@ -174,3 +174,30 @@ TEST_F(cRegistryAssociation, AdditionalSkipsAnEntryWithoutTextAndGoesOn) {
                      {"shell\\view\\command", "1:app.exe /v"}});
     expectTree(class_, expected);
 }
+
+TEST_F(cRegistryAssociation, TextArgumentsAreCopiesEvenWhenTheyAreTheObjectsOwnFields) {
+    registry_.SectionKey(class_);
+    registry_.ValueKey("Doc");
+    registry_.CreateEXEAssociation(kExe, registry_.SectionKey(), registry_.ValueKey(), extension_);
+    expectTree("." + extension_, {{"", "1:" + class_}});
+    expectTree(class_, openOnly_);
+}
+
+TEST_F(cRegistryAssociation, EveryEntryIsWrittenUnderBothRoots) {
+    // Under Wine HKEY_CLASSES_ROOT is a view of the machine's classes: two keys of
+    // our own stand in for the two roots, so that a missing write shows.
+    const ScratchKey first{cRegistry::kCurrentUser}, second{cRegistry::kLocalMachine};
+    const auto previous = cRegistry::replaceClassesRoots({{{first.hive(), first.path() + "\\"},
+                                                           {second.hive(), second.path() + "\\"}}});
+    registry_.CreateEXEAssociation(kExe, class_, "Doc", extension_, "", true, "", true, "", true, "", 0);
+    cRegistry::replaceClassesRoots(previous);
+    Tree written;
+    collect(first.hiveHandle(), first.path(), "", written);
+    EXPECT_EQ(written.size(), 13u);  // the top, the extension, 11 keys of the class
+    for (const char* entry : {"", "shell\\open\\command", "shell\\print\\command", "shell\\add\\command",
+                              "shell\\new\\command", "DefaultIcon"})
+        EXPECT_NE(written.at(class_ + (*entry ? "\\" : "") + entry), "-") << entry;
+    Tree copy;
+    collect(second.hiveHandle(), second.path(), "", copy);
+    EXPECT_EQ(copy, written);
+}
