@@ -25,6 +25,14 @@ bool canWriteAt(const SettingsLocation& candidate) {
     }
 }
 
+bool holdsCurrentVersion(const SettingsLocation& candidate) {
+    cRegistry registry;
+    registry.ClassKey(candidate.hive);
+    registry.SectionKey(candidate.path);
+    registry.ValueKey(std::string(SettingName::kVer));
+    return registry.Value().toText() == SettingsStore::kVersion;
+}
+
 }  // namespace
 
 SettingsLocation SettingsStore::machineLocation() { return {cRegistry::kLocalMachine, kSettingsPath}; }
@@ -35,9 +43,12 @@ void SettingsStore::chooseLocation() { chooseLocation(machineLocation(), userLoc
 
 void SettingsStore::chooseLocation(const SettingsLocation& machine, const SettingsLocation& user) {
     // A manifested 64-bit program gets no registry virtualisation, so without
-    // elevation the machine key is read-only; the user's own key then stands in.
-    // Should that fail too, the first write reports it.
-    chosenLocation() = canWriteAt(machine) ? machine : user;
+    // elevation the machine key is read-only and every normal start keeps its
+    // settings in the user's own key. A first elevated start must not hide those
+    // behind a fresh machine key of defaults. Should the user's key fail too, the
+    // first write reports it.
+    const bool machineTaken = holdsCurrentVersion(machine) || !holdsCurrentVersion(user);
+    chosenLocation() = machineTaken && canWriteAt(machine) ? machine : user;
 }
 
 const SettingsLocation& SettingsStore::location() { return chosenLocation(); }

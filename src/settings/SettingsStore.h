@@ -44,8 +44,9 @@ public:
     static SettingsLocation machineLocation();
     static SettingsLocation userLocation();
 
-    // Decided once at start-up: the machine key when this run may write there,
-    // otherwise the same path for the current user.
+    // Decided once at start-up: the machine key when this run may write there and
+    // it holds the current settings, or the user's key holds none; otherwise the
+    // same path for the current user.
     static void chooseLocation();
     static void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user);
     static const SettingsLocation& location();

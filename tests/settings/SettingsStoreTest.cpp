@@ -96,6 +96,30 @@ TEST_F(SettingsStoreTest, UnwritableMachineLocationFallsBackToTheUser) {
     EXPECT_FALSE(machine.has("Ver"));
 }
 
+TEST_F(SettingsStoreTest, TheMachineKeyIsTakenOnlyWhenItHidesNoSettingsOfTheUser) {
+    const SettingsLocation userKey{user.hive(), user.path()};
+    const SettingsLocation machineKey{machine.hive(), machine.path()};
+    const struct {
+        const char* machineVer;  // nullptr: no marker
+        const char* userVer;
+        bool expectMachine;
+    } rows[] = {
+        {nullptr, nullptr, true},  // the first start ever
+        {"4.3", nullptr, true},    {"4.3", "4.3", true}, {"4.2", nullptr, true},
+        {nullptr, "4.3", false},  // a first elevated start must not hide the user's settings
+        {"4.2", "4.3", false},     {nullptr, "4.2", true},
+    };
+    for (const auto& row : rows) {
+        RegDeleteTreeA(machine.hiveHandle(), machine.path().c_str());
+        RegDeleteTreeA(user.hiveHandle(), user.path().c_str());
+        if (row.machineVer) machine.putText("Ver", row.machineVer);
+        if (row.userVer) user.putText("Ver", row.userVer);
+        SettingsStore::chooseLocation(machineKey, userKey);
+        EXPECT_EQ(SettingsStore::location(), row.expectMachine ? machineKey : userKey)
+            << "machine " << (row.machineVer ? row.machineVer : "-") << ", user " << (row.userVer ? row.userVer : "-");
+    }
+}
+
 TEST_F(SettingsStoreTest, WhenBothLocationsFailTheFirstWriteRaises) {
     const SettingsLocation nowhere{static_cast<std::int32_t>(0x80000009), "Software"};
     SettingsStore::chooseLocation(nowhere, nowhere);
