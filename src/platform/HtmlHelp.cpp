@@ -9,8 +9,9 @@ constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 void openWithControl(const std::string& file, const std::string& topic) {
+    // Only the system's own control, never a file of that name beside the program.
     // Kept loaded for the rest of the program: the help window lives in it.
-    static HMODULE control = LoadLibraryA("hhctrl.ocx");
+    static HMODULE control = LoadLibraryExA("hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!control) return;
     const auto open = reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpA")));
     if (open) open(nullptr, file.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic.c_str()));

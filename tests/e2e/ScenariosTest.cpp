@@ -234,3 +234,38 @@ TEST_F(EndToEnd, UnwritableMachineKeyFallsBackToTheUserAndThenReports) {
     clickButton(message, "OK");
     EXPECT_TRUE(clikpad->waitForExit());
 }
+
+TEST_F(EndToEnd, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
+    // A copy of the program in a folder of its own, its help file beside it, and a
+    // library named as the help control that marks the registry when it is loaded.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "clikpad-planted-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string built = ClikpadExePath();
+    const std::string builtFolder = built.substr(0, built.find_last_of('\\'));
+    const std::string exe = folder + "\\clikpad-copy.exe";
+    ASSERT_TRUE(CopyFileA(built.c_str(), exe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((builtFolder + "\\clikpad.chm").c_str(), (folder + "\\clikpad.chm").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(WindowsPath(PLANTED_LIBRARY).c_str(), (folder + "\\hhctrl.ocx").c_str(), FALSE));
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded");
+    // Wine would take its own help control whatever lies beside the program; told to
+    // prefer files for this copy, it searches as Windows does.
+    const std::string wineSettings = "Software\\Wine\\AppDefaults\\clikpad-copy.exe\\DllOverrides";
+    RegSetKeyValueA(HKEY_CURRENT_USER, wineSettings.c_str(), "hhctrl.ocx", REG_SZ, "native,builtin", 15);
+    clikpad = std::make_unique<ClikpadProcess>(exe);
+    ASSERT_TRUE(clikpad->waitForMainWindow());
+    SetForegroundWindow(main());
+    PumpFor(100);
+    UserInput::PressKey(VK_F1);
+    EXPECT_NE(waitForWindow("Clikpad Help", "HH Parent", 8000), nullptr) << "the system's help did not open";
+    DWORD mark = 0, size = sizeof mark;
+    EXPECT_NE(RegGetValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded", RRF_RT_REG_DWORD,
+                           nullptr, &mark, &size),
+              ERROR_SUCCESS)
+        << "the planted library was loaded";
+    clikpad.reset();
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\clikpad-copy.exe");
+    for (const char* file : {"\\clikpad-copy.exe", "\\clikpad.chm", "\\hhctrl.ocx"}) DeleteFileA((folder + file).c_str());
+    RemoveDirectoryA(folder.c_str());
+}
