@@ -17,6 +17,11 @@ bool TrayIcon::add(HWND callbackWindow, HICON icon) {
     return shown_;
 }
 
+bool TrayIcon::addAgain() {
+    shown_ = NotifyIcon(NIM_ADD, &data_) || NotifyIcon(NIM_MODIFY, &data_);
+    return shown_;
+}
+
 void TrayIcon::remove() {
     NotifyIcon(NIM_DELETE, &data_);
     shown_ = false;

@@ -12,6 +12,9 @@ public:
 
     // Fills TrayIconData and adds the icon. False when the shell refused it.
     bool add(HWND callbackWindow, HICON icon);
+    // The same icon once more, after the shell made its notification area anew. A
+    // shell that kept its icons refuses the add; the icon is then brought up to date.
+    bool addAgain();
     void remove();
     bool shown() const { return shown_; }
 

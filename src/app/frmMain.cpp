@@ -3,11 +3,13 @@
 #include "app/Module1.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
+#include "platform/MessageFilter.h"
 #include "platform/StatusBar.h"
 #include "resource.h"
 #include "settings/SettingsStore.h"
 #include "settings/frmSettings.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -28,8 +30,11 @@ constexpr std::array<ControlSpec, frmMain::kControlCount> kLayout{{
 }};
 
 constexpr const char* kTitle = "Clikpad";
-constexpr int kOuterWidthTwips = 2865;
-constexpr int kOuterHeightTwips = 3450;
+constexpr const char* kTimerTip = "Time left until next attempted click";
+constexpr const char* kClicksTip = "Total number of clicks/games played";
+
+// Start, Pause, Stop: the keyboard focus moves on in this order, and from Stop back to Start.
+constexpr std::array<frmMain::Control, 3> kRunButtons{frmMain::Command1, frmMain::Command2, frmMain::Command3};
 
 HMENU popupOf(std::initializer_list<std::pair<UINT, const char*>> items) {
     HMENU menu = CreatePopupMenu();
@@ -43,6 +48,8 @@ HMENU popupOf(std::initializer_list<std::pair<UINT, const char*>> items) {
 frmMain::frmMain(FormsHost& forms) : forms_(forms) {
     createWindowAndControls();
     connectHandlers();
+    // An elevated program hears the shell's announcement only when it asks to.
+    MessageFilter::allow(hwnd(), taskbarCreated_);
 }
 
 frmMain::~frmMain() {
@@ -66,24 +73,21 @@ void frmMain::buildMenus() {
 
 void frmMain::createWindowAndControls() {
     buildMenus();
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLIKPAD), IMAGE_ICON, 0, 0,
-                                          LR_DEFAULTSIZE | LR_SHARED));
-    if (!icon_) icon_ = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));  // IDI_APPLICATION
-    createWindow({kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790, menuBar_, icon_});
+    createWindow({kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790, menuBar_,
+                  IDI_CLIKPAD});
     createControls(kLayout);
 
     picture_ = static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0));
     if (picture_) SendMessageA(control(Image1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
-    SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
+    // The small image: the icon beside the clock is taken from here.
+    SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
 
-    // Both bars split at the same place, so their panels line up.
-    for (const Control bar : {StatusBar2, StatusBar1})
-        StatusBar::FitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
+    fitStatusPanels();
     StatusBar::SetPanelText(control(StatusBar2), 1, "Timer: 0");
     StatusBar::SetPanelText(control(StatusBar2), 2, "Clicks: 0");
-    panelTips_.add(control(StatusBar2), 1, "Time left until next attempted click");
-    panelTips_.add(control(StatusBar2), 2, "Total number of clicks/games played");
+    panelTips_.add(control(StatusBar2), 1, kTimerTip);
+    panelTips_.add(control(StatusBar2), 2, kClicksTip);
     StatusBar::SetPanelText(control(StatusBar1), 1, "Status: Stopped");
     StatusBar::SetPanelText(control(StatusBar1), 2, "Ad Detector: Off");
 
@@ -134,7 +138,6 @@ void frmMain::Form_Load() {
     if (onTop) SetTopMost(hwnd(), true);
 
     run_.ClearAdReference();
-    setOuterSizeTwips(kOuterWidthTwips, kOuterHeightTwips);
 }
 
 void frmMain::Show() {
@@ -158,14 +161,30 @@ void frmMain::Form_Resize() {
 
 void frmMain::Form_Unload() {
     forms_.unloadDialogs();
+    // However the window goes, no dead icon may stay beside the clock.
+    if (tray_.shown()) tray_.remove();
+    besideClock_ = false;
     destroy();
     PostQuitMessage(0);
 }
 
-bool frmMain::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+void frmMain::dpiChanged() {
+    fitStatusPanels();
+    panelTips_.refit(control(StatusBar2), 1);
+    panelTips_.refit(control(StatusBar2), 2);
+    SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
+}
+
+void frmMain::fitStatusPanels() {
+    // Both bars split at the same place, so their panels line up.
+    for (const Control bar : {StatusBar2, StatusBar1})
+        StatusBar::FitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
+}
+
+bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == taskbarCreated_) {
-        // The shell's notification area came back empty: the icon must be added again.
-        if (besideClock_) putIconBesideClock();
+        // The notification area was made anew; without the icon a hidden window has no way back.
+        if (besideClock_ && !tray_.addAgain()) mnuHiddenRestore_Click();
         return false;
     }
     switch (message) {
@@ -176,23 +195,44 @@ bool frmMain::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         Form_Unload();
         result = 0;
         return true;
+    case WM_ENDSESSION:
+        if (wParam) Form_Unload();  // logoff or shutdown
+        result = 0;
+        return true;
     default:
         return false;
     }
 }
 
+void frmMain::enableRunButton(Control button, bool enabled) {
+    // Windows takes the focus from a control it disables, and Space and Enter would
+    // then do nothing; the focus goes on to the next button that can take it.
+    if (!enabled && GetFocus() == control(button)) focusToPassOn_ = button;
+    EnableWindow(control(button), enabled);
+    if (!focusToPassOn_) return;
+    const auto from = std::find(kRunButtons.begin(), kRunButtons.end(), *focusToPassOn_) - kRunButtons.begin();
+    for (std::size_t step = 1; step < kRunButtons.size(); ++step) {
+        HWND next = control(kRunButtons[(static_cast<std::size_t>(from) + step) % kRunButtons.size()]);
+        if (!IsWindowEnabled(next)) continue;
+        // Only while the focus is still ours to give: never taken from another window.
+        if (!GetFocus() || GetFocus() == control(*focusToPassOn_)) SetFocus(next);
+        focusToPassOn_.reset();
+        return;
+    }
+}
+
 void frmMain::setStartEnabled(bool enabled) {
-    EnableWindow(control(Command1), enabled);
+    enableRunButton(Command1, enabled);
     Menu::SetEnabled(popup_, mnuHiddenStart, enabled);
 }
 
 void frmMain::setPauseEnabled(bool enabled) {
-    EnableWindow(control(Command2), enabled);
+    enableRunButton(Command2, enabled);
     Menu::SetEnabled(popup_, mnuHiddenPause, enabled);
 }
 
 void frmMain::setStopEnabled(bool enabled) {
-    EnableWindow(control(Command3), enabled);
+    enableRunButton(Command3, enabled);
     Menu::SetEnabled(popup_, mnuHiddenStop, enabled);
 }
 

@@ -10,6 +10,8 @@
 #include "platform/WindowTimer.h"
 #include "settings/MainWindowLink.h"
 
+#include <optional>
+
 class frmMain : public Form, public RunControls, public ClickChoices, public MainWindowLink {
 public:
     enum Control { Frame1, Image1, Command1, Command2, Command3, Picture1, StatusBar2, StatusBar1, Picture2, kControlCount };
@@ -61,12 +63,15 @@ public:
 
 protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void dpiChanged() override;
 
 private:
     void buildMenus();
     void createWindowAndControls();
     void connectHandlers();
     void showAdDetectorState(bool on);
+    void fitStatusPanels();
+    void enableRunButton(Control button, bool enabled);
     void Form_Resize();
     void Form_Unload();
 
@@ -91,7 +96,7 @@ private:
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     HMENU menuBar_ = nullptr;
     HMENU popup_ = nullptr;
-    HICON icon_ = nullptr;
+    std::optional<Control> focusToPassOn_;
     HBITMAP picture_ = nullptr;
     PanelTips panelTips_;
     WindowTimer timer_{1, 1000};

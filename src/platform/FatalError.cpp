@@ -1,7 +1,9 @@
 #include "platform/FatalError.h"
 
 #include "platform/MessageBox.h"
+#include "platform/NotifyIcon.h"
 #include "platform/NumberedError.h"
+#include "platform/WindowTimer.h"
 
 namespace {
 
@@ -11,6 +13,7 @@ void showAndExit(const std::string& text) {
 }
 
 FatalErrorEnding currentEnding = &showAndExit;
+bool reported = false;
 
 }  // namespace
 
@@ -30,9 +33,19 @@ std::string FatalErrorText(const std::exception_ptr& error) {
     }
 }
 
-void EndWithFatalError(const std::exception_ptr& error) { currentEnding(FatalErrorText(error)); }
+void EndWithFatalError(const std::exception_ptr& error) {
+    if (reported) return;
+    reported = true;
+    // A running click run must not click on behind the message.
+    WindowTimer::stopAll();
+    RemoveAllNotifyIcons();
+    currentEnding(FatalErrorText(error));
+}
+
+bool FatalErrorReported() { return reported; }
 
 FatalErrorEnding ReplaceFatalErrorEnding(FatalErrorEnding ending) {
+    reported = false;
     const FatalErrorEnding previous = currentEnding;
     currentEnding = ending ? ending : &showAndExit;
     return previous;

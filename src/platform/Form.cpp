@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -87,12 +88,7 @@ void Form::destroy() {
     }
 }
 
-UINT Form::dpi() const {
-    const UINT value = window_ ? GetDpiForWindow(window_) : 0;
-    return value ? value : 96;
-}
-
-int Form::pixels(int twips) const { return TwipsToPixels(twips, dpi()); }
+int Form::pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 void Form::createWindow(const FormSpec& spec) {
     registerFormClass(&Form::windowProcedure);
@@ -100,26 +96,32 @@ void Form::createWindow(const FormSpec& spec) {
     CreateWindowExA(spec.exStyle, kFormClass, spec.caption, spec.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                     nullptr, spec.menuBar, GetModuleHandleA(nullptr), this);
     if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + spec.caption);
-    if (spec.icon) {
-        SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(spec.icon));
-        SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(spec.icon));
-    }
+    if (const UINT windowDpi = GetDpiForWindow(window_)) dpi_ = windowDpi;
+    iconId_ = spec.iconId;
+    loadIcons();
     RECT frame{0, 0, pixels(spec.clientWidthTwips), pixels(spec.clientHeightTwips)};
-    AdjustWindowRectExForDpi(&frame, spec.style, spec.menuBar != nullptr, spec.exStyle, dpi());
+    AdjustWindowRectExForDpi(&frame, spec.style, spec.menuBar != nullptr, spec.exStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    font_ = createLayoutFont(dpi());
+    font_ = createLayoutFont(dpi_);
 }
 
-void Form::setOuterSizeTwips(int widthTwips, int heightTwips) {
-    SetWindowPos(window_, nullptr, 0, 0, pixels(widthTwips), pixels(heightTwips),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void Form::loadIcons() {
+    if (!iconId_) return;
+    const auto load = [this](int width, int height) {
+        return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId_), IMAGE_ICON,
+                                             GetSystemMetricsForDpi(width, dpi_), GetSystemMetricsForDpi(height, dpi_),
+                                             LR_SHARED));
+    };
+    smallIcon_ = load(SM_CXSMICON, SM_CYSMICON);
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
 }
 
 void Form::createControls(std::span<const ControlSpec> layout) {
+    layout_ = layout;
     // Created in table order, which is the keyboard order.
-    for (std::size_t i = 0; i < layout.size(); ++i)
-        controls_.push_back(createControl(layout[i], static_cast<int>(i), layout));
+    for (std::size_t i = 0; i < layout.size(); ++i) controls_.push_back(createControl(static_cast<int>(i)));
     // Frames go to the bottom of the z-order so that what they hold paints over them.
     for (std::size_t i = 0; i < layout.size(); ++i) {
         if (layout[i].kind == ControlKind::Frame)
@@ -127,20 +129,44 @@ void Form::createControls(std::span<const ControlSpec> layout) {
     }
 }
 
-HWND Form::createControl(const ControlSpec& spec, int index, std::span<const ControlSpec> layout) {
+Form::PixelBounds Form::pixelBounds(int index) const {
+    const ControlSpec& spec = layout_[static_cast<std::size_t>(index)];
     int left = spec.bounds.left, top = spec.bounds.top;
-    for (int outer = spec.container; outer != ControlSpec::kInWindow; outer = layout[static_cast<std::size_t>(outer)].container) {
-        left += layout[static_cast<std::size_t>(outer)].bounds.left;
-        top += layout[static_cast<std::size_t>(outer)].bounds.top;
+    for (int outer = spec.container; outer != ControlSpec::kInWindow;
+         outer = layout_[static_cast<std::size_t>(outer)].container) {
+        left += layout_[static_cast<std::size_t>(outer)].bounds.left;
+        top += layout_[static_cast<std::size_t>(outer)].bounds.top;
     }
+    return {pixels(left), pixels(top), pixels(spec.bounds.width), pixels(spec.bounds.height)};
+}
+
+HWND Form::createControl(int index) {
+    const ControlSpec& spec = layout_[static_cast<std::size_t>(index)];
     const auto kind = classAndStyleOf(spec);
+    const PixelBounds bounds = pixelBounds(index);
     HWND control = CreateWindowExA(kind.exStyle, kind.className, spec.caption ? spec.caption : "", kind.style | spec.style,
-                                   pixels(left), pixels(top), pixels(spec.bounds.width), pixels(spec.bounds.height),
-                                   window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId(index))),
+                                   bounds.left, bounds.top, bounds.width, bounds.height, window_,
+                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId(index))),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) throw std::runtime_error(std::string("Cannot create the control ") + spec.name);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return control;
+}
+
+void Form::rescale(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    HFONT previousFont = std::exchange(font_, createLayoutFont(dpi_));
+    for (int index = 0; index < controlCount(); ++index) {
+        const PixelBounds bounds = pixelBounds(index);
+        SetWindowPos(control(index), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(control(index), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+    if (previousFont) DeleteObject(previousFont);
+    loadIcons();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    dpiChanged();
 }
 
 bool Form::handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -159,6 +185,7 @@ LRESULT CALLBACK Form::controlProcedure(HWND control, UINT message, WPARAM wPara
         form->controlHandlers_.erase(control);
         return DefSubclassProc(control, message, wParam, lParam);
     }
+    if (FatalErrorReported()) return DefSubclassProc(control, message, wParam, lParam);
     try {
         if (const auto found = form->controlHandlers_.find(control); found != form->controlHandlers_.end()) {
             const auto handler = found->second;  // the handler may destroy the form
@@ -185,6 +212,7 @@ LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
         form->controls_.clear();
         return DefWindowProcA(window, message, wParam, lParam);
     }
+    if (FatalErrorReported()) return DefWindowProcA(window, message, wParam, lParam);
     try {
         return form->dispatch(window, message, wParam, lParam);
     } catch (...) {
@@ -208,6 +236,10 @@ LRESULT Form::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             handler();
             return 0;
         }
+    }
+    if (message == WM_DPICHANGED) {
+        rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     }
     LRESULT result = 0;
     if (handleMessage(message, wParam, lParam, result)) return result;

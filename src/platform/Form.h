@@ -19,7 +19,7 @@ struct FormSpec {
     int clientWidthTwips;
     int clientHeightTwips;
     HMENU menuBar = nullptr;  // owned by the window once created
-    HICON icon = nullptr;      // shared icon, not destroyed by the form
+    int iconId = 0;            // icon resource of the title bar and task switcher, 0 for none
 };
 
 // Moves a top-level window to the middle of the primary screen.
@@ -34,19 +34,23 @@ public:
 
     HWND hwnd() const { return window_; }
     bool exists() const { return window_ != nullptr; }
-    UINT dpi() const;
+    UINT dpi() const { return dpi_; }
     int pixels(int twips) const;
+    // The form's icon at the sizes of its DPI (shared images, never destroyed).
+    HICON smallIcon() const { return smallIcon_; }
 
     // The control made from row `index` of the layout table.
     HWND control(int index) const { return controls_.at(static_cast<std::size_t>(index)); }
+    int controlCount() const { return static_cast<int>(controls_.size()); }
 
     // Destroys the window; the form object stays, without a window.
     void destroy();
 
 protected:
+    // The window is sized from the client area its layout needs, with the frame,
+    // caption and menu bar of the system it runs on.
     void createWindow(const FormSpec& spec);
     void createControls(std::span<const ControlSpec> layout);
-    void setOuterSizeTwips(int widthTwips, int heightTwips);
 
     void onCommand(UINT id, std::function<void()> handler) { commands_[id] = std::move(handler); }
     // Messages of one control, before the control's own procedure sees them; the
@@ -58,16 +62,28 @@ protected:
 
     // Messages not routed to a command or timer handler. Return true when handled.
     virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // After the window moved to a monitor of another DPI and the layout followed.
+    virtual void dpiChanged() {}
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR id, DWORD_PTR data);
     LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND createControl(const ControlSpec& spec, int index, std::span<const ControlSpec> layout);
+    struct PixelBounds {
+        int left, top, width, height;  // relative to the window's client area
+    };
+    HWND createControl(int index);
+    PixelBounds pixelBounds(int index) const;
+    void loadIcons();
+    void rescale(UINT dpi, const RECT& suggested);
 
     HWND window_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    int iconId_ = 0;
+    HICON smallIcon_ = nullptr;
     HFONT font_ = nullptr;
+    std::span<const ControlSpec> layout_;
     std::vector<HWND> controls_;
     std::map<UINT, std::function<void()>> commands_;
     std::map<UINT_PTR, std::function<void()>> timers_;

@@ -1,12 +1,48 @@
 #include "platform/NotifyIcon.h"
 
-bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using IconKey = std::pair<HWND, UINT>;
+
+std::vector<IconKey>& shownIcons() {
+    static std::vector<IconKey> icons;
+    return icons;
+}
+
+bool callShell(DWORD message, NOTIFYICONDATAA* data) {
     using ShellNotifyIconA = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
     static const auto notify = [] {
-        HMODULE shell = LoadLibraryA("shell32.dll");  // stays loaded for the program's life
+        // Only from the system folder; stays loaded for the program's life.
+        HMODULE shell = LoadLibraryExA("shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         return shell ? reinterpret_cast<ShellNotifyIconA>(
                            reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")))
                      : nullptr;
     }();
     return notify && notify(message, data) != FALSE;
+}
+
+}  // namespace
+
+bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+    const bool done = callShell(message, data);
+    const IconKey key{data->hWnd, data->uID};
+    auto& icons = shownIcons();
+    if (message == NIM_DELETE) std::erase(icons, key);
+    if (done && (message == NIM_ADD || message == NIM_MODIFY) && std::find(icons.begin(), icons.end(), key) == icons.end())
+        icons.push_back(key);
+    return done;
+}
+
+void RemoveAllNotifyIcons() {
+    for (const auto& [window, id] : std::exchange(shownIcons(), {})) {
+        NOTIFYICONDATAA data{};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = window;
+        data.uID = id;
+        callShell(NIM_DELETE, &data);
+    }
 }

@@ -7,3 +7,7 @@
 #include <shellapi.h>
 
 bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data);
+
+// Takes every icon the program still shows out of the notification area, so that
+// none is left behind by a program that is ending.
+void RemoveAllNotifyIcons();

@@ -58,6 +58,15 @@ void PanelTips::add(HWND bar, int panel, const std::string& text) {
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void PanelTips::refit(HWND bar, int panel) {
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = bar;
+    tool.uId = static_cast<UINT_PTR>(panel);
+    SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(&tool.rect));
+    SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 std::string PanelTips::text(HWND bar, int panel) const {
     char buffer[256] = {};
     TOOLINFOA tool{};

@@ -24,6 +24,8 @@ public:
     ~PanelTips();
 
     void add(HWND bar, int panel, const std::string& text);
+    // After the panel moved or changed size.
+    void refit(HWND bar, int panel);
     std::string text(HWND bar, int panel) const;
 
 private:

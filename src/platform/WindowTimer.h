@@ -5,20 +5,19 @@
 
 class WindowTimer {
 public:
-    WindowTimer(UINT_PTR id, UINT intervalMs) : id_(id), interval_(intervalMs) {}
+    WindowTimer(UINT_PTR id, UINT intervalMs);
     WindowTimer(const WindowTimer&) = delete;
     WindowTimer& operator=(const WindowTimer&) = delete;
-    ~WindowTimer() { Enabled(false); }
+    ~WindowTimer();
 
     void attach(HWND owner) { owner_ = owner; }
     UINT_PTR id() const { return id_; }
     bool Enabled() const { return enabled_; }
     // Enabling starts a full interval afresh, also when it was enabled already.
-    void Enabled(bool on) {
-        if (on && owner_) SetTimer(owner_, id_, interval_, nullptr);
-        if (!on && enabled_ && owner_ && IsWindow(owner_)) KillTimer(owner_, id_);
-        enabled_ = on && owner_;
-    }
+    void Enabled(bool on);
+
+    // Every timer of the program stops: nothing may run on once an error is being reported.
+    static void stopAll();
 
 private:
     HWND owner_ = nullptr;

@@ -1,6 +1,7 @@
 #include "settings/frmAbout.h"
 
 #include "app/Module1.h"
+#include "resource.h"
 
 #include <array>
 
@@ -18,7 +19,8 @@ constexpr std::array<ControlSpec, frmAbout::kControlCount> kLayout{{
 }  // namespace
 
 frmAbout::frmAbout(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
-    createWindow({"About Clikpad", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 4680, 3150});
+    createWindow({"About Clikpad", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 4680, 3150, nullptr,
+                  IDI_CLIKPAD});
     createControls(kLayout);
     onCommand(controlId(Command1), [this] { Unload(); });
     Form_Load();
@@ -38,16 +40,16 @@ void frmAbout::Show() {
     SetFocus(control(Command1));
 }
 
+void frmAbout::Unload() {
+    if (!exists()) return;
+    // Enabled before this box goes, so that activation returns to the main window.
+    mainWindow_.enableWindow();
+    destroy();
+}
+
 bool frmAbout::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    switch (message) {
-    case WM_CLOSE:
-        Unload();
-        result = 0;
-        return true;
-    case WM_DESTROY:
-        mainWindow_.enableWindow();  // the unload step, however the box closes
-        return false;
-    default:
-        return false;
-    }
+    if (message != WM_CLOSE) return false;
+    Unload();
+    result = 0;
+    return true;
 }

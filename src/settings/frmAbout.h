@@ -14,12 +14,13 @@ public:
 
     // Creates the box hidden and runs its load step.
     explicit frmAbout(MainWindowLink& mainWindow);
-    // Destroyed while this class is still whole, so that its unload step runs.
-    ~frmAbout() override { destroy(); }
+    // Unloaded while this class is still whole, so that its unload step runs.
+    ~frmAbout() override { Unload(); }
 
     // Shows the box as it stands, centred on the screen the first time.
     void Show();
-    void Unload() { destroy(); }
+    // The unload step, then the window goes.
+    void Unload();
 
 protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "platform/MessageBox.h"
+#include "resource.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimeText.h"
 
@@ -36,7 +37,8 @@ constexpr std::array<ControlSpec, frmSettings::kControlCount> kLayout{{
 }  // namespace
 
 frmSettings::frmSettings(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
-    createWindow({"Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 5295, 3360});
+    createWindow({"Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 5295, 3360, nullptr,
+                  IDI_CLIKPAD});
     createControls(kLayout);
     onCommand(controlId(Command1), [this] { Command1_Click(); });
     onCommand(controlId(Command2), [this] { Command2_Click(); });
@@ -56,6 +58,8 @@ void frmSettings::Form_Load() {
 void frmSettings::Show() {
     if (!shownBefore_) CentreOnScreen(hwnd());
     shownBefore_ = true;
+    // A hidden window that is shown gets no size event: the showing counts as one.
+    applyAlwaysOnTop();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(control(Command1));
@@ -94,6 +98,14 @@ void frmSettings::save() {
     store.write(SettingName::kLoop, SettingsStore::trueFalseText(loop()));
 }
 
+void frmSettings::Unload() {
+    if (!exists()) return;
+    // The main window is enabled while this one still stands, so that Windows hands
+    // activation back to it and not to another program.
+    Form_Unload();
+    destroy();
+}
+
 void frmSettings::Form_Unload() { mainWindow_.enableWindow(); }
 
 void frmSettings::applyAlwaysOnTop() {
@@ -123,9 +135,6 @@ bool frmSettings::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         Unload();
         result = 0;
         return true;
-    case WM_DESTROY:
-        Form_Unload();
-        return false;
     default:
         return false;
     }

@@ -16,8 +16,8 @@ public:
 
     // Creates the dialog hidden and runs its load step.
     explicit frmSettings(MainWindowLink& mainWindow);
-    // Destroyed while this class is still whole, so that its unload step runs.
-    ~frmSettings() override { destroy(); }
+    // Unloaded while this class is still whole, so that its unload step runs.
+    ~frmSettings() override { Unload(); }
 
     bool adDetectorOn() const { return IsChecked(control(Option1)); }
     void setAdDetectorOn(bool on);
@@ -37,8 +37,9 @@ public:
     // any other key does nothing.
     void ErrorFunction(const std::string& key);
 
-    // Closing by any road destroys the dialog; the next use makes it afresh.
-    void Unload() { destroy(); }
+    // Closing by any road runs the unload step, then destroys the dialog; the next
+    // use makes it afresh.
+    void Unload();
 
 protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

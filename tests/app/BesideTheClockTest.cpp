@@ -2,6 +2,7 @@
 #include "AppTesting.h"
 #include "MouseRecorder.h"
 #include "TestWindow.h"
+#include "platform/MessageFilter.h"
 
 #include <cstring>
 
@@ -12,6 +13,9 @@ bool iconExists(const NOTIFYICONDATAA& record) {
     NOTIFYICONDATAA probe = record;
     return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
 }
+
+std::vector<std::pair<HWND, UINT>> allowedThroughFilter;
+void recordAllowed(HWND window, UINT message) { allowedThroughFilter.emplace_back(window, message); }
 
 struct MenuSeen {
     bool visible = false;
@@ -82,7 +86,7 @@ TEST_F(BesideTheClock, HideOneHidesTheWindowAndAddsTheIcon) {
     EXPECT_EQ(record.uFlags, 7u);
     EXPECT_EQ(record.uCallbackMessage, 0x200u);
     EXPECT_EQ(record.hIcon, reinterpret_cast<HICON>(SendMessageA(control(frmMain::Picture2), STM_GETICON, 0, 0)));
-    EXPECT_NE(record.hIcon, nullptr);
+    EXPECT_EQ(IconWidth(record.hIcon), GetSystemMetrics(SM_CXSMICON));
     EXPECT_STREQ(record.szTip, "Clikpad");
     EXPECT_EQ(std::string(record.szTip + 8, 56), std::string(56, ' '));
     EXPECT_TRUE(iconExists(record));
@@ -153,6 +157,33 @@ TEST_F(BesideTheClock, IconComesBackWhenTheNotificationAreaIsRecreated) {
     SendMessageA(main().hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(iconExists(record));
     EXPECT_FALSE(IsWindowVisible(main().hwnd()));
+}
+
+TEST_F(BesideTheClock, TaskbarCreatedPassesTheFilterAndAnIconStillHeldIsKept) {
+    allowedThroughFilter.clear();
+    const auto previous = MessageFilter::replaceAllower(&recordAllowed);
+    startWithHide("1");
+    MessageFilter::replaceAllower(previous);
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    EXPECT_EQ(allowedThroughFilter, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));
+
+    minimise();
+    SendMessageA(main().hwnd(), taskbarCreated, 0, 0);  // a shell that kept its icons says so too
+    EXPECT_TRUE(iconExists(main().trayIcon().TrayIconData()));
+    EXPECT_FALSE(IsWindowVisible(main().hwnd()));
+}
+
+TEST_F(BesideTheClock, EveryRoadOutOfTheProgramTakesTheIconAlong) {
+    for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{WM_CLOSE, 0}, {WM_ENDSESSION, TRUE}}) {
+        startWithHide("1");
+        minimise();
+        const NOTIFYICONDATAA record = main().trayIcon().TrayIconData();
+        HWND settings = app->settingsDialog().hwnd();
+        SendMessageA(main().hwnd(), message, wParam, 0);
+        EXPECT_FALSE(iconExists(record)) << message;
+        EXPECT_FALSE(IsWindow(settings)) << message;  // the unload step ran
+        app.reset();
+    }
 }
 
 TEST_F(BesideTheClock, RefusedIconRestoresTheWindowInstead) {

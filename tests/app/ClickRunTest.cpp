@@ -89,6 +89,27 @@ TEST_F(ClickRunTest, PopupItemsDoExactlyWhatTheButtonsDo) {
     EXPECT_EQ(shown(), kStopped);
 }
 
+TEST_F(ClickRunTest, FocusLeavesADisabledButtonForTheNextOneOnlyWhileTheWindowHasIt) {
+    startWith("1", "False");
+    SetForegroundWindow(main().hwnd());
+    click(frmMain::Command1);  // a click focuses the button it disables
+    EXPECT_EQ(GetFocus(), control(frmMain::Command2));
+    click(frmMain::Command3);
+    EXPECT_EQ(GetFocus(), control(frmMain::Command1));
+    click(frmMain::Command1);
+    SetFocus(control(frmMain::Command3));
+    tick();  // the end of a Run Once run
+    EXPECT_EQ(GetFocus(), control(frmMain::Command1));
+
+    HWND elsewhere = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, 80, 20, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(elsewhere);
+    SetFocus(elsewhere);
+    command(frmMain::mnuHiddenStart);
+    EXPECT_EQ(GetFocus(), elsewhere);
+    DestroyWindow(elsewhere);
+}
+
 TEST_F(ClickRunTest, LoopClicksEveryTwoSecondsAndCountsDown) {
     startWith("2");
     click(frmMain::Command1);

@@ -6,6 +6,8 @@
 #include "platform/MessageLoop.h"
 #include "platform/ModuleName.h"
 
+#include <functional>
+
 namespace {
 
 std::vector<std::pair<std::string, std::string>> helpOpened;
@@ -57,6 +59,50 @@ TEST_F(MenuCommands, DialogsFromTheMenuBarDisableTheMainWindowUntilClosed) {
     SendMessageA(app->aboutBox()->control(frmAbout::Command1), BM_CLICK, 0, 0);
     EXPECT_FALSE(app->aboutBoxExists());
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
+}
+
+TEST_F(MenuCommands, ClosingADialogOpenedFromTheMenuBarActivatesTheMainWindow) {
+    // Another program's window, next in line for activation after the main window.
+    HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 600, 600, 200, 100, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    start();
+    const auto press = [](HWND button) { SendMessageA(button, BM_CLICK, 0, 0); };
+    const auto settings = [&](frmSettings::Control which) { return app->settingsDialog().control(which); };
+    const struct {
+        const char* road;
+        UINT opens;
+        std::function<void()> close;
+    } roads[] = {
+        {"Settings Ok", frmMain::mnuSettings, [&] { press(settings(frmSettings::Command1)); }},
+        {"Settings Cancel", frmMain::mnuSettings, [&] { press(settings(frmSettings::Command2)); }},
+        {"Settings close box", frmMain::mnuSettings,
+         [&] { SendMessageA(app->settingsDialog().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"About Ok", frmMain::mnuAbout, [&] { press(app->aboutBox()->control(frmAbout::Command1)); }},
+        {"About Alt+F4", frmMain::mnuAbout,
+         [&] { SendMessageA(app->aboutBox()->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29); }},
+    };
+    for (const auto& road : roads) {
+        SetForegroundWindow(main().hwnd());
+        command(road.opens);
+        PumpFor(50);
+        road.close();
+        PumpFor(50);
+        EXPECT_EQ(GetForegroundWindow(), main().hwnd()) << road.road;
+    }
+    DestroyWindow(other);
+}
+
+TEST_F(MenuCommands, SettingsDialogIsTopmostAtEveryShowingWithAlwaysOnTop) {
+    storeCurrent({{"OnTop", "1"}});
+    start();
+    command(frmMain::mnuHiddenSettings);  // the first showing after a start
+    EXPECT_TRUE(isTopMost(app->settingsDialog().hwnd()));
+    app.reset();
+    storeCurrent();
+    start();
+    command(frmMain::mnuAlwaysOnTop);
+    command(frmMain::mnuHiddenSettings);  // the first showing after switching it on
+    EXPECT_TRUE(isTopMost(app->settingsDialog().hwnd()));
 }
 
 TEST_F(MenuCommands, DialogsFromThePopupLeaveTheMainWindowEnabled) {

@@ -13,6 +13,17 @@
 #include <map>
 #include <memory>
 
+// Width in pixels of the icon's image; 0 when there is no icon.
+inline int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override {
