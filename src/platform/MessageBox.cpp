@@ -1,5 +1,19 @@
 #include "platform/MessageBox.h"
 
-void ShowMessage(HWND owner, const std::string& text, const std::string& title) {
+namespace {
+
+void showMessageBox(HWND owner, const std::string& text, const std::string& title) {
     MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK);
+}
+
+MessageShower currentShower = &showMessageBox;
+
+}  // namespace
+
+void ShowMessage(HWND owner, const std::string& text, const std::string& title) { currentShower(owner, text, title); }
+
+MessageShower replaceMessageShower(MessageShower shower) {
+    const MessageShower previous = currentShower;
+    currentShower = shower ? shower : &showMessageBox;
+    return previous;
 }

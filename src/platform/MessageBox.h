@@ -6,3 +6,7 @@
 
 // A plain message: OK button only, no icon. Returns when the user has closed it.
 void ShowMessage(HWND owner, const std::string& text, const std::string& title);
+
+// Tests put their own shower in place (it records and returns at once) and get the old one back.
+using MessageShower = void (*)(HWND owner, const std::string& text, const std::string& title);
+MessageShower replaceMessageShower(MessageShower shower);

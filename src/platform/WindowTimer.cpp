@@ -4,6 +4,8 @@
 #include <vector>
 
 namespace {
+bool ticksByHand = false;
+
 std::vector<WindowTimer*>& liveTimers() {
     static std::vector<WindowTimer*> timers;
     return timers;
@@ -20,7 +22,7 @@ WindowTimer::~WindowTimer() {
 }
 
 void WindowTimer::Enabled(bool on) {
-    if (on && owner_) SetTimer(owner_, id_, interval_, nullptr);
+    if (on && owner_ && !ticksByHand) SetTimer(owner_, id_, interval_, nullptr);
     if (!on && enabled_ && owner_ && IsWindow(owner_)) KillTimer(owner_, id_);
     enabled_ = on && owner_;
 }
@@ -28,3 +30,5 @@ void WindowTimer::Enabled(bool on) {
 void WindowTimer::stopAll() {
     for (WindowTimer* timer : liveTimers()) timer->Enabled(false);
 }
+
+void WindowTimer::tickByHand(bool byHand) { ticksByHand = byHand; }

@@ -19,6 +19,9 @@ public:
     // Every timer of the program stops: nothing may run on once an error is being reported.
     static void stopAll();
 
+    // Tests tick by hand: while set, an enabled timer asks the system for no ticks.
+    static void tickByHand(bool byHand);
+
 private:
     HWND owner_ = nullptr;
     UINT_PTR id_;
