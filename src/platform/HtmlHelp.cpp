@@ -3,30 +3,16 @@
 #include "platform/Win32.h"
 
 namespace HtmlHelp {
-namespace {
 
-constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
-using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-
-void openWithControl(const std::string& file, const std::string& topic) {
+void DisplayTopic(const std::string& file, const std::string& topic) {
+    constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+    using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     // Only the system's own control, never a file of that name beside the program.
     // Kept loaded for the rest of the program: the help window lives in it.
     static HMODULE control = LoadLibraryExA("hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!control) return;
     const auto open = reinterpret_cast<HtmlHelpA>(reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpA")));
     if (open) open(nullptr, file.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic.c_str()));
-}
-
-Opener currentOpener = &openWithControl;
-
-}  // namespace
-
-void DisplayTopic(const std::string& file, const std::string& topic) { currentOpener(file, topic); }
-
-Opener ReplaceOpener(Opener opener) {
-    const Opener previous = currentOpener;
-    currentOpener = opener ? opener : &openWithControl;
-    return previous;
 }
 
 }  // namespace HtmlHelp
