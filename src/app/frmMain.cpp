@@ -161,9 +161,6 @@ void frmMain::Form_Resize() {
 
 void frmMain::Form_Unload() {
     forms_.unloadDialogs();
-    // However the window goes, no dead icon may stay beside the clock.
-    if (tray_.shown()) tray_.remove();
-    besideClock_ = false;
     destroy();
     PostQuitMessage(0);
 }
@@ -199,6 +196,11 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         if (wParam) Form_Unload();  // logoff or shutdown
         result = 0;
         return true;
+    case WM_DESTROY:
+        // However the window goes, no dead icon may stay beside the clock.
+        if (tray_.shown()) tray_.remove();
+        besideClock_ = false;
+        return false;
     default:
         return false;
     }
