@@ -1,201 +1,97 @@
-// Minimising beside the clock, the icon's callback and its popup menu.
+// Minimising beside the clock, the icon's callback and popup menu, and the icon
+// going with the window by every road.
 #include "AppTesting.h"
-#include "MouseRecorder.h"
-#include "TestWindow.h"
 #include "platform/MessageFilter.h"
 
-#include <cstring>
+#include <functional>
 
 namespace {
 
-// True while the shell holds an icon with this record's window and id.
-bool iconExists(const NOTIFYICONDATAA& record) {
-    NOTIFYICONDATAA probe = record;
-    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
-}
-
-std::vector<std::pair<HWND, UINT>> allowedThroughFilter;
-void recordAllowed(HWND window, UINT message) { allowedThroughFilter.emplace_back(window, message); }
-
-struct MenuSeen {
-    bool visible = false;
-    RECT rect{};
-};
-MenuSeen menuSeen;
-
-// Runs inside the popup menu's own loop: notes the menu and closes it.
-void CALLBACK closeOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu)) {
-        menuSeen.visible = true;
-        GetWindowRect(menu, &menuSeen.rect);
-    }
-    KillTimer(nullptr, timer);
-    EndMenu();
-}
-
 class BesideTheClock : public AppTest {
 protected:
-    void startWithHide(const std::string& hide) {
-        storeCurrent({{"Hide", hide}});
-        start();
-    }
     void minimise() {
         ShowWindow(main().hwnd(), SW_MINIMIZE);
         PumpFor(50);
     }
-    void iconCallback(UINT mouseMessage) {
-        SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, mouseMessage);
-    }
-    void TearDown() override {
-        if (app && main().trayIcon().shown()) {
-            NOTIFYICONDATAA record = main().trayIcon().TrayIconData();
-            Shell_NotifyIconA(NIM_DELETE, &record);
-        }
-        AppTest::TearDown();
-    }
+    void iconCallback(UINT mouseMessage) { SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, mouseMessage); }
+    NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
+    // True while the shell holds an icon with this record's window and id.
+    static bool shown(NOTIFYICONDATAA record) { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; }
 };
 
 }  // namespace
 
-TEST_F(BesideTheClock, OnlyHideExactlyOneLeavesTheTaskbar) {
-    for (const std::string hide : {"0", "True", " 1"}) {
-        startWithHide(hide);
+TEST_F(BesideTheClock, OnlyHideExactlyOneTakesTheWindowFromTheTaskbarToTheIcon) {
+    for (const std::string hide : {"True", " 1", "1"}) {
+        if (app) app.reset();
+        start({{"Hide", hide}});
         minimise();
-        EXPECT_TRUE(IsIconic(main().hwnd())) << hide;
-        EXPECT_TRUE(IsWindowVisible(main().hwnd())) << hide;
-        EXPECT_FALSE(main().trayIcon().shown()) << hide;
+        EXPECT_EQ(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()), hide != "1") << hide;
+        EXPECT_EQ(main().trayIcon().shown() && shown(icon()), hide == "1") << hide;
+    }
+    EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage, NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
+    EXPECT_EQ(icon().hWnd, control(frmMain::Picture2));
+    EXPECT_EQ(IconWidth(icon().hIcon), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(std::string(icon().szTip, 64), std::string("Clikpad") + '\0' + std::string(56, ' '));
+}
+
+TEST_F(BesideTheClock, TheIconAnswersADoubleClickAndARightPressOnly) {
+    start({{"Hide", "1"}, {"OnTop", "1"}});
+    minimise();
+    for (const UINT nothing : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP}) iconCallback(nothing);
+    EXPECT_FALSE(IsWindowVisible(main().hwnd()));
+    static RECT menu{};  // noted, and the menu closed, by a timer inside the menu's own loop
+    SetCursorPos(700, 500);
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        GetWindowRect(FindWindowA("#32768", nullptr), &menu);
+        KillTimer(nullptr, timer);
+        EndMenu();
+    });
+    iconCallback(WM_RBUTTONDOWN);
+    EXPECT_EQ(menu.left * 10000 + menu.top, 700 * 10000 + 500);  // the popup opens at the pointer
+    const NOTIFYICONDATAA before = icon();
+    iconCallback(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(main().hwnd()) && !IsIconic(main().hwnd()) && IsTopMost(main().hwnd()));
+    EXPECT_FALSE(shown(before));
+}
+
+TEST_F(BesideTheClock, EveryRoadBackOrOutTakesTheIconAlong) {
+    const std::function<void()> roads[] = {
+        [this] { command(frmMain::mnuHiddenRestore); }, [this] { command(frmMain::mnuHiddenExit); },
+        [this] { SendMessageA(main().hwnd(), WM_CLOSE, 0, 0); },  // the close box, Options > Exit
+        [this] { SendMessageA(main().hwnd(), WM_ENDSESSION, TRUE, 0); },  // logoff
+    };
+    for (const auto& road : roads) {
+        start({{"Hide", "1"}});
+        minimise();
+        const NOTIFYICONDATAA before = icon();
+        HWND dialog = settings().hwnd();
+        road();
+        const bool restored = &road == &roads[0];
+        EXPECT_FALSE(shown(before)) << &road - roads;
+        EXPECT_EQ(IsWindow(dialog) && IsWindowVisible(main().hwnd()), restored) << &road - roads;  // else unloaded
         app.reset();
     }
-    storeCurrent();
-    RegDeleteKeyValueA(machine.hiveHandle(), machine.path().c_str(), "Hide");
-    start();
-    minimise();
-    EXPECT_TRUE(IsWindowVisible(main().hwnd()));
-    EXPECT_FALSE(main().trayIcon().shown());
 }
 
-TEST_F(BesideTheClock, HideOneHidesTheWindowAndAddsTheIcon) {
-    startWithHide("1");
-    minimise();
-    EXPECT_FALSE(IsWindowVisible(main().hwnd()));
-    EXPECT_TRUE(IsIconic(main().hwnd()));
-    const NOTIFYICONDATAA& record = main().trayIcon().TrayIconData();
-    EXPECT_EQ(record.cbSize, NOTIFYICONDATAA_V1_SIZE);
-    EXPECT_EQ(record.hWnd, control(frmMain::Picture2));
-    EXPECT_EQ(record.uID, 1u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 0x200u);
-    EXPECT_EQ(record.hIcon, reinterpret_cast<HICON>(SendMessageA(control(frmMain::Picture2), STM_GETICON, 0, 0)));
-    EXPECT_EQ(IconWidth(record.hIcon), GetSystemMetrics(SM_CXSMICON));
-    EXPECT_STREQ(record.szTip, "Clikpad");
-    EXPECT_EQ(std::string(record.szTip + 8, 56), std::string(56, ' '));
-    EXPECT_TRUE(iconExists(record));
-}
-
-TEST_F(BesideTheClock, DoubleClickRestoresAndOtherMessagesDoNothing) {
-    storeCurrent({{"Hide", "1"}, {"OnTop", "1"}});
-    start();
-    minimise();
-    for (const UINT nothing : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN}) {
-        iconCallback(nothing);
-        EXPECT_FALSE(IsWindowVisible(main().hwnd())) << nothing;
-    }
-    const NOTIFYICONDATAA record = main().trayIcon().TrayIconData();
-    iconCallback(WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(IsWindowVisible(main().hwnd()));
-    EXPECT_FALSE(IsIconic(main().hwnd()));
-    EXPECT_FALSE(iconExists(record));
-    EXPECT_TRUE(GetWindowLongA(main().hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-}
-
-TEST_F(BesideTheClock, RightPressOpensThePopupAtThePointer) {
-    startWithHide("1");
-    minimise();
-    SetCursorPos(700, 500);
-    menuSeen = {};
-    SetTimer(nullptr, 0, 300, &closeOpenMenu);
-    iconCallback(WM_RBUTTONDOWN);
-    EXPECT_TRUE(menuSeen.visible);
-    EXPECT_EQ(menuSeen.rect.left, 700);
-    EXPECT_EQ(menuSeen.rect.top, 500);
-    EXPECT_FALSE(IsWindowVisible(main().hwnd()));  // closing the menu changes nothing
-}
-
-TEST_F(BesideTheClock, PopupRestoreAndExitRemoveTheIcon) {
-    startWithHide("1");
-    minimise();
-    NOTIFYICONDATAA record = main().trayIcon().TrayIconData();
-    command(frmMain::mnuHiddenRestore);
-    EXPECT_FALSE(iconExists(record));
-    EXPECT_TRUE(IsWindowVisible(main().hwnd()));
-
-    minimise();
-    record = main().trayIcon().TrayIconData();
-    ASSERT_TRUE(iconExists(record));
-    command(frmMain::mnuHiddenExit);
-    EXPECT_FALSE(iconExists(record));
-    EXPECT_FALSE(main().exists());
-}
-
-TEST_F(BesideTheClock, ARunGoesOnBesideTheClock) {
-    storeCurrent({{"Hide", "1"}, {"Events", "1"}});
-    start();
-    MouseRecorder recorder;
-    click(frmMain::Command1);
-    minimise();
-    tick();
-    command(frmMain::mnuHiddenPause);
-    EXPECT_EQ(panel(frmMain::StatusBar1, 1), "Status: Paused");
-    EXPECT_EQ(recorder.calls().size(), 2u);
-}
-
-TEST_F(BesideTheClock, IconComesBackWhenTheNotificationAreaIsRecreated) {
-    startWithHide("1");
-    minimise();
-    NOTIFYICONDATAA record = main().trayIcon().TrayIconData();
-    Shell_NotifyIconA(NIM_DELETE, &record);  // as a restarting shell loses it
-    SendMessageA(main().hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(iconExists(record));
-    EXPECT_FALSE(IsWindowVisible(main().hwnd()));
-}
-
-TEST_F(BesideTheClock, TaskbarCreatedPassesTheFilterAndAnIconStillHeldIsKept) {
-    allowedThroughFilter.clear();
-    const auto previous = MessageFilter::replaceAllower(&recordAllowed);
-    startWithHide("1");
+TEST_F(BesideTheClock, AfterTheShellRestartsTheIconIsAddedAgainOrKept) {
+    static std::vector<std::pair<HWND, UINT>> allowed;
+    const auto previous = MessageFilter::replaceAllower([](HWND window, UINT message) { allowed.emplace_back(window, message); });
+    start({{"Hide", "1"}});
     MessageFilter::replaceAllower(previous);
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    EXPECT_EQ(allowedThroughFilter, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));
-
+    EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));
     minimise();
-    SendMessageA(main().hwnd(), taskbarCreated, 0, 0);  // a shell that kept its icons says so too
-    EXPECT_TRUE(iconExists(main().trayIcon().TrayIconData()));
-    EXPECT_FALSE(IsWindowVisible(main().hwnd()));
-}
-
-TEST_F(BesideTheClock, EveryRoadOutOfTheProgramTakesTheIconAlong) {
-    for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{WM_CLOSE, 0}, {WM_ENDSESSION, TRUE}}) {
-        startWithHide("1");
-        minimise();
-        const NOTIFYICONDATAA record = main().trayIcon().TrayIconData();
-        HWND settings = app->settingsDialog().hwnd();
-        SendMessageA(main().hwnd(), message, wParam, 0);
-        EXPECT_FALSE(iconExists(record)) << message;
-        EXPECT_FALSE(IsWindow(settings)) << message;  // the unload step ran
-        app.reset();
+    for (const bool lost : {true, false}) {  // a restarted shell lost the icon; one that kept it says so too
+        NOTIFYICONDATAA before = icon();
+        if (lost) Shell_NotifyIconA(NIM_DELETE, &before);
+        SendMessageA(main().hwnd(), taskbarCreated, 0, 0);
+        EXPECT_TRUE(shown(icon()) && !IsWindowVisible(main().hwnd())) << lost;
     }
-}
-
-TEST_F(BesideTheClock, RefusedIconRestoresTheWindowInstead) {
-    startWithHide("1");
-    // An icon with the same window and id already there makes the shell refuse ours.
-    NOTIFYICONDATAA squatter{};
-    squatter.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    squatter.hWnd = control(frmMain::Picture2);
-    squatter.uID = 1;
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &squatter));
+    NOTIFYICONDATAA squatter = icon();  // the same window and id held by another: the shell refuses ours
+    command(frmMain::mnuHiddenRestore);
+    Shell_NotifyIconA(NIM_ADD, &squatter);
     minimise();
-    EXPECT_TRUE(IsWindowVisible(main().hwnd()));
-    EXPECT_FALSE(main().besideTheClock());
+    EXPECT_TRUE(IsWindowVisible(main().hwnd()));  // with no icon the window stays in reach
     Shell_NotifyIconA(NIM_DELETE, &squatter);
 }

@@ -26,17 +26,13 @@ void MovePointer(POINT screen) {
     settle();
 }
 
-void ClickAt(POINT screen, bool secondary) {
-    MovePointer(screen);
-    mouse_event(secondary ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(secondary ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    settle();
-}
-
 void ClickWindow(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    MovePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    settle();
 }
 
 void PressKey(WORD virtualKey) {
@@ -58,14 +54,6 @@ void Type(const std::string& text) {
         character(c, false);
         character(c, true);
     }
-    settle();
-}
-
-void SelectLine() {
-    PressKey(VK_HOME);
-    key(VK_SHIFT, false);
-    PressKey(VK_END);
-    key(VK_SHIFT, true);
     settle();
 }
 

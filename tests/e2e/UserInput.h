@@ -9,12 +9,9 @@
 namespace UserInput {
 
 void MovePointer(POINT screen);
-void ClickAt(POINT screen, bool secondary = false);
 void ClickWindow(HWND window);  // the middle of the window
 void PressKey(WORD virtualKey);
 void PressWithAlt(char letter);
 void Type(const std::string& text);
-// Ctrl+A does not reach every edit control; Home and Shift+End always select the line.
-void SelectLine();
 
 }  // namespace UserInput

@@ -1,24 +1,27 @@
-// An App on settings of the test's own: a scratch key stands in for the machine
-// key, another for the user's.
+// An App on settings of the test's own (two scratch keys stand in for the machine
+// and the user keys), ticks driven by hand, mouse input and message boxes recorded.
 #pragma once
 
+#include "Recorders.h"
 #include "ScratchKey.h"
+#include "TestWindow.h"
 #include "app/App.h"
 #include "platform/Menu.h"
 #include "platform/StatusBar.h"
+#include "platform/WindowTimer.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 
-// Width in pixels of the icon's image; 0 when there is no icon.
+inline bool IsTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
 inline int IconWidth(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return 0;
     BITMAP bitmap{};
-    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     return bitmap.bmWidth;
@@ -26,30 +29,32 @@ inline int IconWidth(HICON icon) {
 
 class AppTest : public ::testing::Test {
 protected:
+    using Texts = std::map<std::string, std::string>;
     void SetUp() override {
-        SettingsStore::chooseLocation({machine.hive(), machine.path()}, {user.hive(), user.path()});
+        SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()});
+        WindowTimer::tickByHand(true);
     }
-    void TearDown() override { app.reset(); }
-
-    // Stored settings of the current version: the defaults with these texts instead.
-    void storeCurrent(const std::map<std::string, std::string>& changes = {}) {
+    void TearDown() override {
+        app.reset();
+        WindowTimer::tickByHand(false);
+    }
+    // Starts on stored settings of the current version: the defaults with these texts instead.
+    void start(const Texts& changes = {}) {
         for (const auto& [name, text] : SettingsStore::kDefaults) machine.putText(std::string(name), std::string(text));
         for (const auto& [name, text] : changes) machine.putText(name, text);
-    }
-
-    App& start() {
         app = std::make_unique<App>();
-        return *app;
     }
-
     frmMain& main() { return app->mainWindow(); }
+    frmSettings& settings() { return app->settingsDialog(); }
     HWND control(frmMain::Control which) { return main().control(which); }
     std::string panel(frmMain::Control bar, int number) { return StatusBar::PanelText(control(bar), number); }
-    void click(frmMain::Control button) { SendMessageA(control(button), BM_CLICK, 0, 0); }
+    void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+    void click(frmMain::Control button) { click(control(button)); }
     void command(UINT id) { SendMessageA(main().hwnd(), WM_COMMAND, id, 0); }
     void tick() { SendMessageA(main().hwnd(), WM_TIMER, main().Timer1().id(), 0); }
 
-    ScratchKey machine{static_cast<std::int32_t>(0x80000002)};
-    ScratchKey user{static_cast<std::int32_t>(0x80000001)};
+    ScratchKey machine{"machine"}, user{"user"};
+    MouseRecorder mouse;
+    MessageRecorder boxes;
     std::unique_ptr<App> app;
 };

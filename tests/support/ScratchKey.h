@@ -1,35 +1,28 @@
-// A registry key of the test's own, unique to the test and the process, removed
-// with everything below it when the test ends.
+// A registry key of the test's own in the current user's hive (no test needs
+// administrator rights), unique to the test and the process, gone when it ends.
 #pragma once
 
 #include "platform/Win32.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
-#include <vector>
 
 class ScratchKey {
 public:
-    explicit ScratchKey(std::int32_t hive = static_cast<std::int32_t>(0x80000001));
+    explicit ScratchKey(const std::string& name = "key");  // a second key of a test needs its own name
     ScratchKey(const ScratchKey&) = delete;
     ScratchKey& operator=(const ScratchKey&) = delete;
-    ~ScratchKey();
+    ~ScratchKey() { RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str()); }
 
-    std::int32_t hive() const { return hive_; }
-    HKEY hiveHandle() const;
+    static constexpr std::int32_t kHive = static_cast<std::int32_t>(0x80000001);
     const std::string& path() const { return path_; }
-    std::string child(const std::string& relative) const { return path_ + "\\" + relative; }
-
-    // Raw access that bypasses cRegistry, to plant and inspect values.
-    void put(const std::string& name, DWORD type, const void* data, DWORD size) const;
-    void putText(const std::string& name, const std::string& text) const;
-    bool has(const std::string& name) const;
-    DWORD typeOf(const std::string& name) const;
-    std::vector<std::uint8_t> bytesOf(const std::string& name) const;
-    std::string textOf(const std::string& name) const;  // a string value without its terminator
-    std::vector<std::string> valueNames() const;
+    // Past cRegistry: a value of the key or of a subkey; REG_NONE without bytes makes only the subkey.
+    void put(const std::string& name, DWORD type, const std::string& bytes, const std::string& below = "") const;
+    void putText(const std::string& name, const std::string& text) const { put(name, REG_SZ, text + '\0'); }
+    // Each value as its text when it is a terminated plain string, else as "type:bytes".
+    std::map<std::string, std::string> texts() const;
 
 private:
-    std::int32_t hive_;
     std::string path_;
 };

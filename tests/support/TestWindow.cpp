@@ -4,29 +4,18 @@
 
 #include <algorithm>
 
-namespace {
-constexpr const char* kClassName = "ClikpadTestWindow";
-
-void registerClassOnce() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;  // replaced per window below
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-}  // namespace
-
 TestWindow::TestWindow(RECT bounds, COLORREF colour) : brush_(CreateSolidBrush(colour)) {
-    registerClassOnce();
-    window_ = CreateWindowExA(WS_EX_TOPMOST, kClassName, "Clikpad test target", WS_POPUP, bounds.left, bounds.top,
-                              bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TestWindow::procedure));
+    static const ATOM windowClass = [] {
+        WNDCLASSA description{};
+        description.lpfnWndProc = &TestWindow::procedure;
+        description.hInstance = GetModuleHandleA(nullptr);
+        description.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        description.lpszClassName = "ClikpadTestWindow";
+        return RegisterClassA(&description);
+    }();
+    window_ = CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(windowClass), "Clikpad test target", WS_POPUP, bounds.left,
+                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), this);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
@@ -54,18 +43,20 @@ void TestWindow::repaint(COLORREF colour) {
 
 std::vector<ReceivedMessage> TestWindow::receivedOf(std::initializer_list<UINT> kinds) const {
     std::vector<ReceivedMessage> matching;
-    std::copy_if(received_.begin(), received_.end(), std::back_inserter(matching), [&](const ReceivedMessage& m) {
-        return std::find(kinds.begin(), kinds.end(), m.message) != kinds.end();
-    });
+    std::copy_if(received_.begin(), received_.end(), std::back_inserter(matching),
+                 [&](const ReceivedMessage& m) { return std::find(kinds.begin(), kinds.end(), m.message) != kinds.end(); });
     return matching;
 }
 
 LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     LARGE_INTEGER now{};
     QueryPerformanceCounter(&now);
-    self->received_.push_back({message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), now.QuadPart});
+    self->received_.push_back({message, lParam, now.QuadPart});
     if (message == WM_ERASEBKGND) {
         RECT client{};
         GetClientRect(window, &client);
@@ -74,12 +65,6 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     }
     if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-double SecondsBetween(LONGLONG from, LONGLONG to) {
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to - from) / static_cast<double>(frequency.QuadPart);
 }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {
@@ -96,8 +81,4 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageR
         if (elapsed >= timeoutMs) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(timeoutMs - elapsed, 20), QS_ALLINPUT);
     }
-}
-
-void PumpFor(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
 }

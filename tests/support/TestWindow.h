@@ -1,23 +1,17 @@
-// A top-level window of the test's own: painted in one colour, placed where the
-// test says, and recording the messages it receives.
+// A top-level window of the test's own, painted in one colour where the test puts
+// it, recording the messages it receives; and the message pump tests wait with.
 #pragma once
 
 #include "platform/Win32.h"
 
-#include <cstdint>
 #include <functional>
 #include <vector>
 
 struct ReceivedMessage {
     UINT message;
-    WPARAM wParam;
     LPARAM lParam;
-    DWORD time;      // GetMessageTime() while it was handled
     LONGLONG ticks;  // QueryPerformanceCounter when it was handled
 };
-
-// Seconds between two QueryPerformanceCounter readings.
-double SecondsBetween(LONGLONG from, LONGLONG to);
 
 class TestWindow {
 public:
@@ -29,8 +23,6 @@ public:
     HWND handle() const { return window_; }
     POINT centre() const;
     void repaint(COLORREF colour);
-
-    const std::vector<ReceivedMessage>& received() const { return received_; }
     std::vector<ReceivedMessage> receivedOf(std::initializer_list<UINT> kinds) const;
     void clearReceived() { received_.clear(); }
 
@@ -44,8 +36,7 @@ private:
 
 class MessageRouter;
 
-// Dispatches this thread's messages until the condition holds or the time is up;
-// with a router, as the program's own loop does.
+// Dispatches this thread's messages (through the router, as the program's loop
+// does, when one is given) until the condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
-// Dispatches this thread's messages for the given time.
-void PumpFor(DWORD milliseconds);
+inline void PumpFor(DWORD milliseconds) { PumpUntil([] { return false; }, milliseconds); }

@@ -1,0 +1,9 @@
+// Which string type a text is stored as: the percent rule, on its own.
+#include "registry/PercentRule.h"
+
+#include <gtest/gtest.h>
+
+TEST(PercentRule, OnlyAPercentSignWithAnotherTwoPlacesOnIsExpandable) {
+    for (const char* text : {"%TEMP%\\x", "a%b%c", "%%%"}) EXPECT_EQ(StoredStringType(text), kExpandableStringType) << text;
+    for (const char* text : {"", "4,10", "50%", "%%", "a%%", "%"}) EXPECT_EQ(StoredStringType(text), kPlainStringType) << text;
+}
