@@ -1,4 +1,5 @@
 #include "ClickTiming.h"
+#include "Seconds.h"
 
 #include "ClikpadProcess.h"
 #include "TestWindow.h"
@@ -6,6 +7,7 @@
 #include "settings/TimeText.h"
 
 #include <algorithm>
+#include <map>
 #include <cmath>
 #include <numeric>
 
@@ -45,8 +47,11 @@ ClickTiming Summarise(const std::string& label, const std::vector<double>& offse
 
 ClickTiming MeasureClickTiming(const std::string& label, const std::string& events, int seconds) {
     DeleteSettings();
-    StoreSettings({{"Ver", "4.3"}, {"Button", "True"}, {"DetAd", "False"}, {"Events", events}, {"Hide", "0"},
-                   {"Loop", "True"}, {"OnTop", "0"}});
+    for (const auto& [name, text] : std::map<std::string, std::string>{
+             {"Ver", "4.3"}, {"Button", "True"}, {"DetAd", "False"}, {"Events", events}, {"Hide", "0"}, {"Loop", "True"},
+             {"OnTop", "0"}})
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", name.c_str(), REG_SZ, text.c_str(),
+                        static_cast<DWORD>(text.size() + 1));
     std::vector<int> intervals;
     for (const auto& element : TimeText::SplitEvents(events)) intervals.push_back(*TimeText::EventValue(element));
 

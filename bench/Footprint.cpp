@@ -1,4 +1,5 @@
 #include "Footprint.h"
+#include "Seconds.h"
 
 #include "ClikpadProcess.h"
 #include "TestWindow.h"

@@ -33,7 +33,7 @@ void measureCpu(int seconds, Footprint& ours, Footprint& baseline) {
     ClikpadProcess clikpad;
     ClikpadProcess bare(kBaseline.exePath);
     clikpad.waitForMainWindow();
-    bare.waitForMainWindow(10000, kBaseline.caption, kBaseline.className);
+    PumpUntil([&] { return bare.findWindow(kBaseline.caption, kBaseline.className) != nullptr; }, 10000);
     PumpFor(1000);
     FILETIME unused{}, kernel{}, user{};
     const auto cpu = [&](HANDLE process) {
