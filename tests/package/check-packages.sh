@@ -93,8 +93,10 @@ scratch=$(mktemp -d "$drive_c/clikpad-zip.XXXXXX")
 (cd "$scratch" && cmake -E tar xf "$zip")
 check "zip holds clikpad.exe, clikpad.chm and README.txt" \
     test "$(cd "$scratch" && ls | sort | tr '\n' ' ')" = "README.txt clikpad.chm clikpad.exe "
-check "clikpad.exe carries the manifest of version $version" \
-    grep -aqF "name=\"TalvickSoftware.Clikpad\" version=\"$version.0.0\"" "$scratch/clikpad.exe"
+four_part=$version
+while [ "$(tr -cd . <<<"$four_part" | wc -c)" -lt 3 ]; do four_part=$four_part.0; done
+check "clikpad.exe carries the manifest of version $four_part" \
+    grep -aqF "name=\"TalvickSoftware.Clikpad\" version=\"$four_part\"" "$scratch/clikpad.exe"
 start_and_close "unpacked clikpad.exe" "C:\\$(basename "$scratch")\\clikpad.exe"
 check "the program wrote its settings" key_exists "$settings_key"
 
