@@ -23,6 +23,7 @@ install_missing_packages() {
     [ -x /usr/lib/wine/wine64 ] || wanted+=(wine64)
     [ -f /usr/share/wine/fonts/sserife.fon ] || wanted+=(fonts-wine)
     command -v chmcmd >/dev/null || wanted+=(fp-utils)
+    command -v makensis >/dev/null || wanted+=(nsis)
     command -v Xvfb >/dev/null || wanted+=(xvfb)
     command -v xdpyinfo >/dev/null || wanted+=(x11-utils)
     [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Tries the release as a Windows user would, under Wine in the build tree's prefix:
+# the zip unpacked into a folder of its own and the program started from there;
+# then the installer run silently, what it installed and registered, the installed
+# program started, and the registered quiet uninstall.
+#
+#   check-packages.sh <release folder> <version> <folder for Wine's output>
+#
+# Needs WINEPREFIX and DISPLAY (scripts/test sets both and keeps a wineserver up).
+# Leaves the prefix as a user's machine would be after an uninstall: the program
+# gone, its settings key still there.
+set -uo pipefail
+release=$(realpath "$1") version=$2 work=$3
+zip="$release/Clikpad-$version-win64.zip"
+setup="$release/Clikpad-$version-setup.exe"
+export WINEDEBUG=-all
+# Wine would otherwise mirror the Start-menu shortcut onto this machine's desktop.
+export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
+
+drive_c="$WINEPREFIX/drive_c"
+install_dir="$drive_c/Program Files/Clikpad"
+win_install_dir='C:\Program Files\Clikpad'
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Clikpad.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clikpad'
+settings_key='HKLM\SOFTWARE\Talvick Software\Clikpad'
+mkdir -p "$work"
+log="$work/wine.log"  # Wine's helpers keep pipes open: its output goes to a file
+: >"$log"
+scratch=
+
+passes=0 failures=0
+check() {  # <what> <command...>
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok    $what"
+        passes=$((passes + 1))
+    else
+        echo "FAIL  $what"
+        failures=$((failures + 1))
+    fi
+}
+win() { wine "$@" >>"$log" 2>&1; }
+key_exists() { win reg query "$1"; }
+key_missing() { ! key_exists "$1"; }
+
+# A top-level window of clikpad.exe with the caption "Clikpad", shown on the display.
+main_window_shown() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xwininfo -root -tree | awk '/"Clikpad": \("clikpad.exe"/ { print $1; exit }')
+        [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable' && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Starts the program, waits for its main window, closes it as the window's close
+# box would (WM_CLOSE, sent by taskkill without /f) and expects exit code 0.
+start_and_close() {  # <what> <program path as Wine takes it>
+    wine "$2" >>"$log" 2>&1 &
+    local program=$!
+    check "$1: main window shown" main_window_shown
+    win taskkill /im clikpad.exe
+    for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$program" 2>/dev/null; then
+        check "$1: closes when asked" false
+        win taskkill /f /im clikpad.exe
+        wait "$program"
+    else
+        wait "$program"
+        check "$1: closes when asked, exit code 0" [ $? -eq 0 ]
+    fi
+}
+
+# Removes what an earlier run left behind, without the registry entry's help.
+clean_up() {
+    win taskkill /f /im clikpad.exe
+    [ -f "$install_dir/uninstall.exe" ] && win "$win_install_dir\\uninstall.exe" /S "_?=$win_install_dir"
+    rm -rf "$install_dir" "$shortcut" ${scratch:+"$scratch"} "$drive_c"/users/*/Temp/~nsu*.tmp
+    win reg delete "$uninstall_key" /f
+    return 0
+}
+trap clean_up EXIT
+clean_up
+win reg delete "$settings_key" /f
+
+check "release has the zip, the installer and SHA256SUMS" test -f "$zip" -a -f "$setup" -a -f "$release/SHA256SUMS"
+check "SHA256SUMS matches both" bash -c "cd '$release' && sha256sum --quiet -c SHA256SUMS"
+
+echo "-- the zip"
+scratch=$(mktemp -d "$drive_c/clikpad-zip.XXXXXX")
+(cd "$scratch" && cmake -E tar xf "$zip")
+check "zip holds clikpad.exe, clikpad.chm and README.txt" \
+    test "$(cd "$scratch" && ls | sort | tr '\n' ' ')" = "README.txt clikpad.chm clikpad.exe "
+four_part=$version
+while [ "$(tr -cd . <<<"$four_part" | wc -c)" -lt 3 ]; do four_part=$four_part.0; done
+check "clikpad.exe carries the manifest of version $four_part" \
+    grep -aqF "name=\"TalvickSoftware.Clikpad\" version=\"$four_part\"" "$scratch/clikpad.exe"
+start_and_close "unpacked clikpad.exe" "C:\\$(basename "$scratch")\\clikpad.exe"
+check "the program wrote its settings" key_exists "$settings_key"
+
+echo "-- the installer"
+win "$setup" /S
+check "setup.exe /S exits with 0" [ $? -eq 0 ]
+check "installed: clikpad.exe, clikpad.chm, README.txt, uninstall.exe" \
+    test "$(cd "$install_dir" && ls | sort | tr '\n' ' ')" = "README.txt clikpad.chm clikpad.exe uninstall.exe "
+check "installed clikpad.exe is the zip's" cmp -s "$install_dir/clikpad.exe" "$scratch/clikpad.exe"
+check "Start-menu shortcut to the installed program" grep -aqF "$win_install_dir\\clikpad.exe" "$shortcut"
+
+entry=$(wine reg query "$uninstall_key" 2>>"$log" | tr -d '\r')
+value() { sed -n "s/^    $1    REG_[A-Z_]*    //p" <<<"$entry"; }
+expect() { check "uninstall entry: $1 = $2" [ "$(value "$1")" = "$2" ]; }
+expect DisplayName Clikpad
+expect DisplayVersion "$version"
+expect Publisher "Talvick Software"
+expect DisplayIcon "$win_install_dir\\clikpad.exe,0"
+expect InstallLocation "$win_install_dir"
+expect UninstallString "\"$win_install_dir\\uninstall.exe\""
+expect QuietUninstallString "\"$win_install_dir\\uninstall.exe\" /S"
+expect NoModify 0x1
+expect NoRepair 0x1
+bytes=$(cat "$install_dir"/* | wc -c)
+check "uninstall entry: EstimatedSize is the installed $((bytes / 1024)) KB" \
+    [ $(($(value EstimatedSize))) -ge $((bytes / 1024)) -a $(($(value EstimatedSize))) -le $((bytes / 1024 + 1)) ]
+check "uninstall entry has no other values" [ "$(grep -c '^    ' <<<"$entry")" -eq 10 ]
+
+start_and_close "installed clikpad.exe" "$win_install_dir\\clikpad.exe"
+
+echo "-- the registered quiet uninstall"
+quiet=$(value QuietUninstallString)
+if [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]]; then
+    # The uninstaller runs on from a copy of itself in %TEMP% and returns at once:
+    # it has finished when its entry, the last thing it removes, is gone.
+    win "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
+    for _ in $(seq 60); do key_exists "$uninstall_key" || break; sleep 0.5; done
+fi
+check "uninstall entry removed" key_missing "$uninstall_key"
+check "Program Files\\Clikpad removed" test ! -e "$install_dir"
+check "Start-menu shortcut removed" test ! -e "$shortcut"
+check "settings key kept" key_exists "$settings_key"
+
+echo "checks: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]
