@@ -46,14 +46,14 @@ ClickTiming Summarise(const std::string& label, const std::vector<double>& offse
 }
 
 ClickTiming MeasureClickTiming(const std::string& label, const std::string& events, int seconds) {
-    DeleteSettings();
+    deleteSettings();
     for (const auto& [name, text] : std::map<std::string, std::string>{
              {"Ver", "4.3"}, {"Button", "True"}, {"DetAd", "False"}, {"Events", events}, {"Hide", "0"}, {"Loop", "True"},
              {"OnTop", "0"}})
         RegSetKeyValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", name.c_str(), REG_SZ, text.c_str(),
                         static_cast<DWORD>(text.size() + 1));
     std::vector<int> intervals;
-    for (const auto& element : TimeText::SplitEvents(events)) intervals.push_back(*TimeText::EventValue(element));
+    for (const auto& element : TimeText::splitEvents(events)) intervals.push_back(*TimeText::eventValue(element));
 
     ClikpadProcess clikpad;
     if (!clikpad.waitForMainWindow()) return {label};
@@ -61,12 +61,12 @@ ClickTiming MeasureClickTiming(const std::string& label, const std::string& even
     HWND start = clikpad.button(clikpad.main(), "Start");
     RECT rect{};
     GetWindowRect(start, &rect);
-    UserInput::MovePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    UserInput::movePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     const LONGLONG started = now();  // the button acts on its release
-    UserInput::MovePointer(target.centre());
-    PumpFor(static_cast<DWORD>(seconds) * 1000 + 300);
+    UserInput::movePointer(target.centre());
+    pumpFor(static_cast<DWORD>(seconds) * 1000 + 300);
 
     std::vector<double> sinceStart;
     for (const auto& down : target.receivedOf({WM_LBUTTONDOWN})) sinceStart.push_back(SecondsBetween(started, down.ticks));

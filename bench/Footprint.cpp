@@ -34,7 +34,7 @@ LONGLONG now() {
 
 double CpuMilliseconds(void* process, int seconds) {
     const ULONGLONG before = cpu100ns(process);
-    PumpFor(static_cast<DWORD>(seconds) * 1000);
+    pumpFor(static_cast<DWORD>(seconds) * 1000);
     return static_cast<double>(cpu100ns(process) - before) / 10000.0;
 }
 
@@ -53,7 +53,7 @@ Footprint MeasureStartup(const Program& program, int starts) {
         }
         startups.push_back(SecondsBetween(begin, now()) * 1000.0);
         if (i == starts - 1) {
-            PumpFor(1000);
+            pumpFor(1000);
             PROCESS_MEMORY_COUNTERS_EX memory{};
             memory.cb = sizeof memory;
             GetProcessMemoryInfo(process.handle(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);

@@ -14,8 +14,8 @@
 
 namespace {
 
-const Program kClikpad{ClikpadExePath(), "Clikpad", "ClikpadForm"};
-const Program kBaseline{WindowsPath(BASELINE_EXE), "Baseline", "BaselineWindow"};
+const Program kClikpad{clikpadExePath(), "Clikpad", "ClikpadForm"};
+const Program kBaseline{windowsPath(BASELINE_EXE), "Baseline", "BaselineWindow"};
 
 void row(const char* what, double ours, double baseline, const char* unit) {
     std::printf("| %s | %.1f %s | %.1f %s | %.2f |\n", what, ours, unit, baseline, unit,
@@ -33,8 +33,8 @@ void measureCpu(int seconds, Footprint& ours, Footprint& baseline) {
     ClikpadProcess clikpad;
     ClikpadProcess bare(kBaseline.exePath);
     clikpad.waitForMainWindow();
-    PumpUntil([&] { return bare.findWindow(kBaseline.caption, kBaseline.className) != nullptr; }, 10000);
-    PumpFor(1000);
+    pumpUntil([&] { return bare.findWindow(kBaseline.caption, kBaseline.className) != nullptr; }, 10000);
+    pumpFor(1000);
     FILETIME unused{}, kernel{}, user{};
     const auto cpu = [&](HANDLE process) {
         GetProcessTimes(process, &unused, &unused, &kernel, &user);
@@ -42,13 +42,13 @@ void measureCpu(int seconds, Footprint& ours, Footprint& baseline) {
         return static_cast<double>(value(kernel) + value(user)) / 10000.0;
     };
     const double oursBefore = cpu(clikpad.handle()), bareBefore = cpu(bare.handle());
-    PumpFor(static_cast<DWORD>(seconds) * 1000);
+    pumpFor(static_cast<DWORD>(seconds) * 1000);
     ours.cpuStoppedMs = cpu(clikpad.handle()) - oursBefore;
     baseline.cpuStoppedMs = cpu(bare.handle()) - bareBefore;
 
     TestWindow target({900, 300, 1500, 800}, RGB(255, 255, 255));
-    UserInput::ClickWindow(clikpad.button(clikpad.main(), "Start"));
-    UserInput::MovePointer(target.centre());
+    UserInput::clickWindow(clikpad.button(clikpad.main(), "Start"));
+    UserInput::movePointer(target.centre());
     ours.cpuRunningMs = CpuMilliseconds(clikpad.handle(), seconds);
     baseline.cpuRunningMs = baseline.cpuStoppedMs;  // the bare program's timer never stops
 }
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     timingRow(MeasureClickTiming("\"1\", Loop", "1", seconds));
     timingRow(MeasureClickTiming("\"1,2,3\", Loop", "1,2,3", seconds));
     {
-        ClikpadProcess spinner(WindowsPath(SPIN_EXE));  // keeps the other core busy
+        ClikpadProcess spinner(windowsPath(SPIN_EXE));  // keeps the other core busy
         timingRow(MeasureClickTiming("\"1\", Loop, other core busy", "1", seconds));
         timingRow(MeasureClickTiming("\"1,2,3\", Loop, other core busy", "1,2,3", seconds));
         TerminateProcess(spinner.handle(), 0);
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     Footprint ours = MeasureStartup(kClikpad, 10);
     Footprint baseline = MeasureStartup(kBaseline, 10);
     measureCpu(seconds, ours, baseline);
-    DeleteSettings();
+    deleteSettings();
 
     std::printf("\n## Footprint (Clikpad, bare Win32 baseline, ratio)\n\n");
     std::printf("| measure | Clikpad | baseline | ratio |\n|---|---|---|---|\n");

@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // check looks for, never reaches it: the text ends at the first one.
     std::string_view text(reinterpret_cast<const char*>(data), size);
     text = text.substr(0, text.find('\0'));
-    const auto check = TimeText::CheckEvents(text);
+    const auto check = TimeText::checkEvents(text);
     const auto expected = expectedVerdict(text);
     if (check.errorKey != expected.key) fail("verdict " + check.errorKey + ", not " + expected.key, text);
     if (check.shownCharacter != expected.shown) fail("wrong character shown", text);
@@ -67,9 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What was saved is what Start splits into countdowns.
     std::string joined;
-    for (const auto& element : TimeText::SplitEvents(text)) {
+    for (const auto& element : TimeText::splitEvents(text)) {
         if (element.find(',') != std::string::npos) fail("element holds a comma", element);
-        const auto seconds = TimeText::EventValue(element);
+        const auto seconds = TimeText::eventValue(element);
         if (!seconds || *seconds < 1 || *seconds > 32766) fail("accepted element is no countdown", element);
         joined += element + ',';
     }

@@ -84,7 +84,7 @@ Reading referenceValue(std::string_view element) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view element(reinterpret_cast<const char*>(data), size);
-    const auto seconds = TimeText::EventValue(element);
+    const auto seconds = TimeText::eventValue(element);
     const auto expected = referenceValue(element);
     if (expected.shortNumber && seconds != expected.value) {
         std::fprintf(stderr, "element \"%.*s\": %s %d, expected %s %d\n", static_cast<int>(size), element.data(),

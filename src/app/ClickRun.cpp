@@ -14,7 +14,7 @@ namespace {
 bool allElementsUsable(const std::string& events, const std::vector<std::string>& elements) {
     if (events.empty()) return false;
     for (const auto& element : elements)
-        if (!TimeText::EventValue(element)) return false;
+        if (!TimeText::eventValue(element)) return false;
     return true;
 }
 
@@ -28,7 +28,7 @@ void ClickRun::Start() {
         events = store.read(SettingName::kEvents);
         loop = store.read(SettingName::kLoop);
     }
-    auto elements = TimeText::SplitEvents(events);
+    auto elements = TimeText::splitEvents(events);
     if (!allElementsUsable(events, elements)) {
         controls_.reportUnusableTimes();
         return;
@@ -38,7 +38,7 @@ void ClickRun::Start() {
     state_.EventList = std::move(elements);
     state_.LastEventIndex = static_cast<std::int32_t>(state_.EventList.size()) - 1;
     state_.EventIndex = 0;
-    state_.Countdown = *TimeText::EventValue(state_.EventList[0]);
+    state_.Countdown = *TimeText::eventValue(state_.EventList[0]);
     controls_.enableTimer(true);
     controls_.setTimerPanel("Timer: " + std::to_string(state_.Countdown));
     controls_.setStartEnabled(false);
@@ -85,7 +85,7 @@ void ClickRun::Tick() {
             return;
         }
         if (++state_.EventIndex > state_.LastEventIndex) state_.EventIndex = 0;
-        state_.Countdown = TimeText::EventValue(state_.EventList[static_cast<std::size_t>(state_.EventIndex)]).value_or(0);
+        state_.Countdown = TimeText::eventValue(state_.EventList[static_cast<std::size_t>(state_.EventIndex)]).value_or(0);
     }
     showCountdownAndClicks();
     if (state_.ClickCount >= kClickCountWrap) state_.ClickCount = 0;

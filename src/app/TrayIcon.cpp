@@ -13,16 +13,16 @@ bool TrayIcon::add(HWND callbackWindow, HICON icon) {
     // The tip: "Clikpad", its terminator, and blanks to the end of the 64 bytes.
     std::memset(data_.szTip, ' ', 64);
     std::memcpy(data_.szTip, "Clikpad", 8);
-    shown_ = NotifyIcon(NIM_ADD, &data_);
+    shown_ = notifyIcon(NIM_ADD, &data_);
     return shown_;
 }
 
 bool TrayIcon::addAgain() {
-    shown_ = NotifyIcon(NIM_ADD, &data_) || NotifyIcon(NIM_MODIFY, &data_);
+    shown_ = notifyIcon(NIM_ADD, &data_) || notifyIcon(NIM_MODIFY, &data_);
     return shown_;
 }
 
 void TrayIcon::remove() {
-    NotifyIcon(NIM_DELETE, &data_);
+    notifyIcon(NIM_DELETE, &data_);
     shown_ = false;
 }

@@ -84,18 +84,18 @@ void frmMain::createWindowAndControls() {
     SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
 
     fitStatusPanels();
-    StatusBar::SetPanelText(control(StatusBar2), 1, "Timer: 0");
-    StatusBar::SetPanelText(control(StatusBar2), 2, "Clicks: 0");
+    StatusBar::setPanelText(control(StatusBar2), 1, "Timer: 0");
+    StatusBar::setPanelText(control(StatusBar2), 2, "Clicks: 0");
     panelTips_.add(control(StatusBar2), 1, kTimerTip);
     panelTips_.add(control(StatusBar2), 2, kClicksTip);
-    StatusBar::SetPanelText(control(StatusBar1), 1, "Status: Stopped");
-    StatusBar::SetPanelText(control(StatusBar1), 2, "Ad Detector: Off");
+    StatusBar::setPanelText(control(StatusBar1), 1, "Status: Stopped");
+    StatusBar::setPanelText(control(StatusBar1), 2, "Ad Detector: Off");
 
     timer_.attach(hwnd());
     EnableWindow(control(Command2), FALSE);
     EnableWindow(control(Command3), FALSE);
-    Menu::SetEnabled(popup_, mnuHiddenPause, false);
-    Menu::SetEnabled(popup_, mnuHiddenStop, false);
+    Menu::setEnabled(popup_, mnuHiddenPause, false);
+    Menu::setEnabled(popup_, mnuHiddenStop, false);
 }
 
 void frmMain::connectHandlers() {
@@ -134,7 +134,7 @@ void frmMain::Form_Load() {
     settings.setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
     settings.setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
     const bool onTop = SettingsStore::isOne(store.read(SettingName::kOnTop));
-    Menu::SetChecked(menuBar_, mnuAlwaysOnTop, onTop);
+    Menu::setChecked(menuBar_, mnuAlwaysOnTop, onTop);
     if (onTop) SetTopMost(hwnd(), true);
 
     run_.ClearAdReference();
@@ -175,7 +175,7 @@ void frmMain::dpiChanged() {
 void frmMain::fitStatusPanels() {
     // Both bars split at the same place, so their panels line up.
     for (const Control bar : {StatusBar2, StatusBar1})
-        StatusBar::FitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
+        StatusBar::fitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
 }
 
 bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -225,34 +225,34 @@ void frmMain::enableRunButton(Control button, bool enabled) {
 
 void frmMain::setStartEnabled(bool enabled) {
     enableRunButton(Command1, enabled);
-    Menu::SetEnabled(popup_, mnuHiddenStart, enabled);
+    Menu::setEnabled(popup_, mnuHiddenStart, enabled);
 }
 
 void frmMain::setPauseEnabled(bool enabled) {
     enableRunButton(Command2, enabled);
-    Menu::SetEnabled(popup_, mnuHiddenPause, enabled);
+    Menu::setEnabled(popup_, mnuHiddenPause, enabled);
 }
 
 void frmMain::setStopEnabled(bool enabled) {
     enableRunButton(Command3, enabled);
-    Menu::SetEnabled(popup_, mnuHiddenStop, enabled);
+    Menu::setEnabled(popup_, mnuHiddenStop, enabled);
 }
 
 void frmMain::setPauseCaption(const std::string& caption) {
-    SetWindowTextString(control(Command2), caption);
-    Menu::SetCaption(popup_, mnuHiddenPause, caption);
+    setWindowText(control(Command2), caption);
+    Menu::setCaption(popup_, mnuHiddenPause, caption);
 }
 
-std::string frmMain::pauseCaption() const { return WindowText(control(Command2)); }
+std::string frmMain::pauseCaption() const { return windowText(control(Command2)); }
 
-void frmMain::setRunStatus(const std::string& text) { StatusBar::SetPanelText(control(StatusBar1), 1, text); }
+void frmMain::setRunStatus(const std::string& text) { StatusBar::setPanelText(control(StatusBar1), 1, text); }
 
-void frmMain::setTimerPanel(const std::string& text) { StatusBar::SetPanelText(control(StatusBar2), 1, text); }
+void frmMain::setTimerPanel(const std::string& text) { StatusBar::setPanelText(control(StatusBar2), 1, text); }
 
-void frmMain::setClicksPanel(const std::string& text) { StatusBar::SetPanelText(control(StatusBar2), 2, text); }
+void frmMain::setClicksPanel(const std::string& text) { StatusBar::setPanelText(control(StatusBar2), 2, text); }
 
 void frmMain::reportUnusableTimes() {
-    ShowMessage(hwnd(),
+    showMessage(hwnd(),
                 "The list of times between clicks is empty or holds a time Clikpad cannot count down.\n\n"
                 "Open Options > Settings and enter whole seconds from 1 to 32766, separated by commas "
                 "(for example 4 or 5,10).",
@@ -264,7 +264,7 @@ bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }
 bool frmMain::primaryButton() { return forms_.liveSettings().primaryButton(); }
 
 void frmMain::showAdDetectorState(bool on) {
-    StatusBar::SetPanelText(control(StatusBar1), 2, on ? "Ad Detector: On" : "Ad Detector: Off");
+    StatusBar::setPanelText(control(StatusBar1), 2, on ? "Ad Detector: On" : "Ad Detector: Off");
 }
 
 void frmMain::settingsSaved(bool adDetectorOn) {
@@ -272,4 +272,4 @@ void frmMain::settingsSaved(bool adDetectorOn) {
     run_.Stop();
 }
 
-bool frmMain::alwaysOnTopChecked() const { return Menu::IsChecked(menuBar_, mnuAlwaysOnTop); }
+bool frmMain::alwaysOnTopChecked() const { return Menu::isChecked(menuBar_, mnuAlwaysOnTop); }

@@ -22,12 +22,12 @@ void frmMain::mnuAbout_Click() {
 
 void frmMain::mnuAlwaysOnTop_Click() {
     const bool on = !alwaysOnTopChecked();
-    Menu::SetChecked(menuBar_, mnuAlwaysOnTop, on);
+    Menu::setChecked(menuBar_, mnuAlwaysOnTop, on);
     SetTopMost(hwnd(), on);
     SettingsStore().write(SettingName::kOnTop, SettingsStore::oneZeroText(on));
 }
 
-void frmMain::mnuContents_Click() { HtmlHelp::DisplayTopic(ExecutableFolder() + "\\" + kHelpFile, kHelpTopic); }
+void frmMain::mnuContents_Click() { HtmlHelp::displayTopic(executableFolder() + "\\" + kHelpFile, kHelpTopic); }
 
 void frmMain::mnuHiddenExit_Click() {
     tray_.remove();
@@ -68,7 +68,7 @@ bool frmMain::Picture2_MouseMove(LPARAM mouseMessage) {
 }
 
 void frmMain::showPopupMenu() {
-    DispatchPendingMessages();  // a due tick runs before the menu opens
+    dispatchPendingMessages();  // a due tick runs before the menu opens
     // Our window must be foreground, or the menu will not close when the user
     // clicks elsewhere.
     SetForegroundWindow(hwnd());

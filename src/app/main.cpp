@@ -19,8 +19,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         SettingsStore::chooseLocation();
         app = std::make_unique<App>();
     } catch (...) {
-        EndWithFatalError(std::current_exception());
+        endWithFatalError(std::current_exception());
         return 1;
     }
-    return RunMessageLoop(app->mainWindow().hwnd(), frmMain::mnuContents);
+    return runMessageLoop(app->mainWindow().hwnd(), frmMain::mnuContents);
 }

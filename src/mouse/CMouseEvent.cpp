@@ -41,7 +41,7 @@ void CMouseEvent::ButtonRelease(std::int32_t Button) {
 void CMouseEvent::Click() {
     sendFlags(kLeftDown);
     if (clickDelay_ != 0) {
-        DispatchPendingMessages();
+        dispatchPendingMessages();
         Sleep(static_cast<DWORD>(clickDelay_));
     }
     sendFlags(kLeftUp);
@@ -62,19 +62,19 @@ void CMouseEvent::MoveTo(std::int32_t X, std::int32_t Y, bool Absolute) {
         MouseInput::send(kMove, static_cast<DWORD>(X), static_cast<DWORD>(Y), 0, 0);
         return;
     }
-    const std::int32_t dx = ScaleToAbsolute(X, screenWidth_);
-    const std::int32_t dy = ScaleToAbsolute(Y, screenHeight_);
+    const std::int32_t dx = scaleToAbsolute(X, screenWidth_);
+    const std::int32_t dy = scaleToAbsolute(Y, screenHeight_);
     MouseInput::send(kAbsolute | kMove, static_cast<DWORD>(dx), static_cast<DWORD>(dy), 0, 0);
 }
 
 void CMouseEvent::MoveToWindow(HWND hWnd) {
     RECT rect{};  // stays zero for a window that does not exist: the top-left corner
     GetWindowRect(hWnd, &rect);
-    const std::int32_t centreX = Midpoint(rect.left, rect.right);
-    const std::int32_t centreY = Midpoint(rect.top, rect.bottom);
+    const std::int32_t centreX = midpoint(rect.left, rect.right);
+    const std::int32_t centreY = midpoint(rect.top, rect.bottom);
     MoveTo(centreX, centreY, true);
 }
 
 void CMouseEvent::TurnWheel(std::int32_t Notches, std::int32_t Direction) {
-    MouseInput::send(kWheel, 0, 0, static_cast<DWORD>(WheelAmount(Notches, Direction)), 0);
+    MouseInput::send(kWheel, 0, 0, static_cast<DWORD>(wheelAmount(Notches, Direction)), 0);
 }

@@ -2,17 +2,17 @@
 
 #include <vector>
 
-std::string WindowText(HWND control) {
+std::string windowText(HWND control) {
     const int length = GetWindowTextLengthA(control);
     std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(control, text.data(), length + 1);
     return std::string(text.data());
 }
 
-void SetWindowTextString(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+void setWindowText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
 
-bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool isChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void SetChecked(HWND button, bool checked) {
+void setChecked(HWND button, bool checked) {
     SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }

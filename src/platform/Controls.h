@@ -19,8 +19,8 @@ struct ControlSpec {
     static constexpr int kInWindow = -1;
 };
 
-std::string WindowText(HWND control);
-void SetWindowTextString(HWND control, const std::string& text);
+std::string windowText(HWND control);
+void setWindowText(HWND control, const std::string& text);
 
-bool IsChecked(HWND button);
-void SetChecked(HWND button, bool checked);
+bool isChecked(HWND button);
+void setChecked(HWND button, bool checked);

@@ -8,7 +8,7 @@
 namespace {
 
 void showAndExit(const std::string& text) {
-    ShowMessage(nullptr, text, "Clikpad");
+    showMessage(nullptr, text, "Clikpad");
     ExitProcess(1);
 }
 
@@ -17,7 +17,7 @@ bool reported = false;
 
 }  // namespace
 
-std::string FatalErrorText(const std::exception_ptr& error) {
+std::string fatalErrorText(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const NumberedError& numbered) {
@@ -33,18 +33,18 @@ std::string FatalErrorText(const std::exception_ptr& error) {
     }
 }
 
-void EndWithFatalError(const std::exception_ptr& error) {
+void endWithFatalError(const std::exception_ptr& error) {
     if (reported) return;
     reported = true;
     // A running click run must not click on behind the message.
     WindowTimer::stopAll();
-    RemoveAllNotifyIcons();
-    currentEnding(FatalErrorText(error));
+    removeAllNotifyIcons();
+    currentEnding(fatalErrorText(error));
 }
 
-bool FatalErrorReported() { return reported; }
+bool fatalErrorReported() { return reported; }
 
-FatalErrorEnding ReplaceFatalErrorEnding(FatalErrorEnding ending) {
+FatalErrorEnding replaceFatalErrorEnding(FatalErrorEnding ending) {
     reported = false;
     const FatalErrorEnding previous = currentEnding;
     currentEnding = ending ? ending : &showAndExit;

@@ -70,7 +70,7 @@ ClassAndStyle classAndStyleOf(const ControlSpec& spec) {
 
 }  // namespace
 
-void CentreOnScreen(HWND window) {
+void centreOnScreen(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -88,7 +88,7 @@ void Form::destroy() {
     }
 }
 
-int Form::pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
+int Form::pixels(int twips) const { return twipsToPixels(twips, dpi_); }
 
 void Form::createWindow(const FormSpec& spec) {
     registerFormClass(&Form::windowProcedure);
@@ -185,14 +185,14 @@ LRESULT CALLBACK Form::controlProcedure(HWND control, UINT message, WPARAM wPara
         form->controlHandlers_.erase(control);
         return DefSubclassProc(control, message, wParam, lParam);
     }
-    if (FatalErrorReported()) return DefSubclassProc(control, message, wParam, lParam);
+    if (fatalErrorReported()) return DefSubclassProc(control, message, wParam, lParam);
     try {
         if (const auto found = form->controlHandlers_.find(control); found != form->controlHandlers_.end()) {
             const auto handler = found->second;  // the handler may destroy the form
             if (handler(message, wParam, lParam)) return 0;
         }
     } catch (...) {
-        EndWithFatalError(std::current_exception());
+        endWithFatalError(std::current_exception());
         return 0;
     }
     return DefSubclassProc(control, message, wParam, lParam);
@@ -212,11 +212,11 @@ LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
         form->controls_.clear();
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    if (FatalErrorReported()) return DefWindowProcA(window, message, wParam, lParam);
+    if (fatalErrorReported()) return DefWindowProcA(window, message, wParam, lParam);
     try {
         return form->dispatch(window, message, wParam, lParam);
     } catch (...) {
-        EndWithFatalError(std::current_exception());
+        endWithFatalError(std::current_exception());
         return 0;
     }
 }

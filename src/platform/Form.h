@@ -23,7 +23,7 @@ struct FormSpec {
 };
 
 // Moves a top-level window to the middle of the primary screen.
-void CentreOnScreen(HWND window);
+void centreOnScreen(HWND window);
 
 class Form {
 public:

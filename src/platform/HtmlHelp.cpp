@@ -4,7 +4,7 @@
 
 namespace HtmlHelp {
 
-void DisplayTopic(const std::string& file, const std::string& topic) {
+void displayTopic(const std::string& file, const std::string& topic) {
     constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
     using HtmlHelpA = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     // Only the system's own control, never a file of that name beside the program.

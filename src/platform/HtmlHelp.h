@@ -7,6 +7,6 @@
 namespace HtmlHelp {
 
 // HtmlHelpA(no owner, file, HH_DISPLAY_TOPIC, topic); the result is not examined.
-void DisplayTopic(const std::string& file, const std::string& topic);
+void displayTopic(const std::string& file, const std::string& topic);
 
 }  // namespace HtmlHelp

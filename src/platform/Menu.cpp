@@ -4,21 +4,21 @@
 
 namespace Menu {
 
-void SetChecked(HMENU menu, UINT id, bool checked) {
+void setChecked(HMENU menu, UINT id, bool checked) {
     CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-bool IsChecked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+bool isChecked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
-void SetEnabled(HMENU menu, UINT id, bool enabled) {
+void setEnabled(HMENU menu, UINT id, bool enabled) {
     EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool IsEnabled(HMENU menu, UINT id) {
+bool isEnabled(HMENU menu, UINT id) {
     return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-void SetCaption(HMENU menu, UINT id, const std::string& caption) {
+void setCaption(HMENU menu, UINT id, const std::string& caption) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
@@ -28,7 +28,7 @@ void SetCaption(HMENU menu, UINT id, const std::string& caption) {
     SetMenuItemInfoA(menu, id, FALSE, &info);
 }
 
-std::string Caption(HMENU menu, UINT id) {
+std::string caption(HMENU menu, UINT id) {
     char text[256] = {};
     GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
     return text;

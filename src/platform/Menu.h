@@ -6,10 +6,10 @@
 #include <string>
 
 namespace Menu {
-void SetChecked(HMENU menu, UINT id, bool checked);
-bool IsChecked(HMENU menu, UINT id);
-void SetEnabled(HMENU menu, UINT id, bool enabled);
-bool IsEnabled(HMENU menu, UINT id);
-void SetCaption(HMENU menu, UINT id, const std::string& caption);
-std::string Caption(HMENU menu, UINT id);
+void setChecked(HMENU menu, UINT id, bool checked);
+bool isChecked(HMENU menu, UINT id);
+void setEnabled(HMENU menu, UINT id, bool enabled);
+bool isEnabled(HMENU menu, UINT id);
+void setCaption(HMENU menu, UINT id, const std::string& caption);
+std::string caption(HMENU menu, UINT id);
 }  // namespace Menu

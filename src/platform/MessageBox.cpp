@@ -10,7 +10,7 @@ MessageShower currentShower = &showMessageBox;
 
 }  // namespace
 
-void ShowMessage(HWND owner, const std::string& text, const std::string& title) { currentShower(owner, text, title); }
+void showMessage(HWND owner, const std::string& text, const std::string& title) { currentShower(owner, text, title); }
 
 MessageShower replaceMessageShower(MessageShower shower) {
     const MessageShower previous = currentShower;

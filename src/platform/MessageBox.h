@@ -5,7 +5,7 @@
 #include <string>
 
 // A plain message: OK button only, no icon. Returns when the user has closed it.
-void ShowMessage(HWND owner, const std::string& text, const std::string& title);
+void showMessage(HWND owner, const std::string& text, const std::string& title);
 
 // Tests put their own shower in place (it records and returns at once) and get the old one back.
 using MessageShower = void (*)(HWND owner, const std::string& text, const std::string& title);

@@ -16,7 +16,7 @@ bool MessageRouter::route(MSG& message) {
     return active && IsDialogMessageA(active, &message);
 }
 
-int RunMessageLoop(HWND mainWindow, UINT contentsCommand) {
+int runMessageLoop(HWND mainWindow, UINT contentsCommand) {
     MessageRouter router(mainWindow, contentsCommand);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -21,4 +21,4 @@ private:
 };
 
 // Runs until WM_QUIT and returns its exit code.
-int RunMessageLoop(HWND mainWindow, UINT contentsCommand);
+int runMessageLoop(HWND mainWindow, UINT contentsCommand);

@@ -2,7 +2,7 @@
 
 #include "platform/Win32.h"
 
-void DispatchPendingMessages() {
+void dispatchPendingMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {

@@ -2,4 +2,4 @@
 
 // Dispatches the window messages already waiting for the calling thread, then
 // returns without waiting for more.
-void DispatchPendingMessages();
+void dispatchPendingMessages();

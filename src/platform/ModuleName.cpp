@@ -20,14 +20,14 @@ std::string executablePath() {
 }
 }  // namespace
 
-std::string ExecutableBaseName() {
+std::string executableBaseName() {
     std::string name = executablePath();
     if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
     if (const auto dot = name.find_last_of('.'); dot != std::string::npos) name.erase(dot);
     return name;
 }
 
-std::string ExecutableFolder() {
+std::string executableFolder() {
     std::string path = executablePath();
     const auto slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);

@@ -3,7 +3,7 @@
 #include <string>
 
 // File name of the running executable without folder and extension ("clikpad").
-std::string ExecutableBaseName();
+std::string executableBaseName();
 
 // Folder of the running executable, without a trailing separator.
-std::string ExecutableFolder();
+std::string executableFolder();

@@ -27,7 +27,7 @@ bool callShell(DWORD message, NOTIFYICONDATAA* data) {
 
 }  // namespace
 
-bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+bool notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     const bool done = callShell(message, data);
     const IconKey key{data->hWnd, data->uID};
     auto& icons = shownIcons();
@@ -37,7 +37,7 @@ bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     return done;
 }
 
-void RemoveAllNotifyIcons() {
+void removeAllNotifyIcons() {
     for (const auto& [window, id] : std::exchange(shownIcons(), {})) {
         NOTIFYICONDATAA data{};
         data.cbSize = NOTIFYICONDATAA_V1_SIZE;

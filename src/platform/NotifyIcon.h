@@ -6,8 +6,8 @@
 
 #include <shellapi.h>
 
-bool NotifyIcon(DWORD message, NOTIFYICONDATAA* data);
+bool notifyIcon(DWORD message, NOTIFYICONDATAA* data);
 
 // Takes every icon the program still shows out of the notification area, so that
 // none is left behind by a program that is ending.
-void RemoveAllNotifyIcons();
+void removeAllNotifyIcons();

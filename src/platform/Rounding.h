@@ -10,7 +10,7 @@
 #include <optional>
 
 // Nothing when the rounded value leaves the signed 32-bit range (or is not a number).
-inline std::optional<std::int32_t> RoundToInt32(double value) {
+inline std::optional<std::int32_t> roundToInt32(double value) {
     const int previousMode = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);

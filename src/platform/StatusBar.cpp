@@ -6,7 +6,7 @@
 
 namespace StatusBar {
 
-void FitFirstPanel(HWND bar, std::initializer_list<const char*> texts) {
+void fitFirstPanel(HWND bar, std::initializer_list<const char*> texts) {
     HDC dc = GetDC(bar);
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)));
     int widest = 0;
@@ -23,11 +23,11 @@ void FitFirstPanel(HWND bar, std::initializer_list<const char*> texts) {
     SendMessageA(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
 }
 
-void SetPanelText(HWND bar, int panel, const std::string& text) {
+void setPanelText(HWND bar, int panel, const std::string& text) {
     SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string PanelText(HWND bar, int panel) {
+std::string panelText(HWND bar, int panel) {
     const auto length = LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel - 1), 0));
     std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(text.data()));

@@ -8,9 +8,9 @@
 
 namespace StatusBar {
 // Two panels, the first just wide enough for the widest of the given texts.
-void FitFirstPanel(HWND bar, std::initializer_list<const char*> texts);
-void SetPanelText(HWND bar, int panel, const std::string& text);
-std::string PanelText(HWND bar, int panel);
+void fitFirstPanel(HWND bar, std::initializer_list<const char*> texts);
+void setPanelText(HWND bar, int panel, const std::string& text);
+std::string panelText(HWND bar, int panel);
 }  // namespace StatusBar
 
 // Tooltips for status bar panels, in a tooltip window that no window owns. The

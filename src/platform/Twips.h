@@ -5,7 +5,7 @@
 
 constexpr int kTwipsPerInch = 1440;
 
-inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
+inline int twipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
 
 // Left, top, width, height in twips, relative to the container.
 struct TwipsRect {

@@ -1,6 +1,6 @@
 #include "registry/PercentRule.h"
 
-std::int32_t StoredStringType(std::string_view text) {
+std::int32_t storedStringType(std::string_view text) {
     const auto first = text.find('%');
     if (first == std::string_view::npos) return kPlainStringType;
     // The second search starts two places after the first "%", so "%%" is no reference.

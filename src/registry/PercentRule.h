@@ -11,4 +11,4 @@
 inline constexpr std::int32_t kPlainStringType = 1;
 inline constexpr std::int32_t kExpandableStringType = 2;
 
-std::int32_t StoredStringType(std::string_view text);
+std::int32_t storedStringType(std::string_view text);

@@ -141,7 +141,7 @@ long cRegistry::writeValue(const RegKey& key, const Variant& value) const {
     case REG_EXPAND_SZ: {
         if (value.kind() == Variant::Kind::ByteArray) return ERROR_INVALID_DATA;  // no text form to store
         const std::string text = value.toText();
-        return RegSetValueExA(key.get(), valueKey_.c_str(), 0, static_cast<DWORD>(StoredStringType(text)),
+        return RegSetValueExA(key.get(), valueKey_.c_str(), 0, static_cast<DWORD>(storedStringType(text)),
                               reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
     }
     case REG_BINARY: {
@@ -180,7 +180,7 @@ std::string cRegistry::ExpandEnvStr(const std::string& text) {
 }
 
 RegistryError cRegistry::error(std::int32_t number, const std::string& description) const {
-    return RegistryError(number, ExecutableBaseName() + ".cRegistry", description);
+    return RegistryError(number, executableBaseName() + ".cRegistry", description);
 }
 
 [[noreturn]] void cRegistry::raise(std::int32_t number, const std::string& description) const {

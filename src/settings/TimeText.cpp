@@ -69,11 +69,11 @@ std::string rangeError(Range range) {
 
 }  // namespace
 
-EventsCheck CheckEvents(std::string_view text) {
+EventsCheck checkEvents(std::string_view text) {
     if (const auto found = firstCodePresent(text, 1, 43)) return {static_cast<char>(*found), "invalidchars"};
     if (firstCodePresent(text, 45, 47) || firstCodePresent(text, 58, 255)) return {std::nullopt, "invalidchars"};
     if (const auto error = rangeError(rangeOfLeadingDigits(text)); !error.empty()) return {std::nullopt, error};
-    const auto elements = SplitEvents(text);
+    const auto elements = splitEvents(text);
     for (std::size_t i = 1; i < elements.size(); ++i) {
         if (const auto error = rangeError(rangeOfLeadingDigits(elements[i])); !error.empty())
             return {std::nullopt, error};
@@ -81,7 +81,7 @@ EventsCheck CheckEvents(std::string_view text) {
     return {};
 }
 
-std::vector<std::string> SplitEvents(std::string_view events) {
+std::vector<std::string> splitEvents(std::string_view events) {
     std::vector<std::string> elements;
     std::size_t start = 0;
     for (;;) {
@@ -92,11 +92,11 @@ std::vector<std::string> SplitEvents(std::string_view events) {
     }
 }
 
-std::optional<std::int32_t> EventValue(std::string_view element) {
+std::optional<std::int32_t> eventValue(std::string_view element) {
     std::string squeezed;
     for (const char c : element)
         if (c != ' ' && c != '\t' && c != '\n') squeezed += c;
-    return RoundToInt32(std::strtod(leadingNumber(squeezed).c_str(), nullptr));
+    return roundToInt32(std::strtod(leadingNumber(squeezed).c_str(), nullptr));
 }
 
 }  // namespace TimeText

@@ -10,13 +10,13 @@
 namespace TimeText {
 
 // The list split at every ","; n commas give n + 1 elements, empty ones included.
-std::vector<std::string> SplitEvents(std::string_view events);
+std::vector<std::string> splitEvents(std::string_view events);
 
 // The seconds an element stands for: its leading decimal number (blanks, tabs and
 // line feeds anywhere are skipped; sign, fraction and exponent allowed; no number
 // gives 0), to the nearest integer with ties to even. Nothing when that does not
 // fit a signed 32-bit integer.
-std::optional<std::int32_t> EventValue(std::string_view element);
+std::optional<std::int32_t> eventValue(std::string_view element);
 
 // What the Settings dialog's OK finds wrong with a time text.
 struct EventsCheck {
@@ -30,7 +30,7 @@ struct EventsCheck {
 // Only digits and commas pass; every element must be a value from 1 to 32766.
 // Characters are tried by code in three passes (1-43, 45-47, 58-255), not by
 // where they stand; then the first element, then the others in order.
-EventsCheck CheckEvents(std::string_view text);
+EventsCheck checkEvents(std::string_view text);
 
 inline constexpr int kHighestTime = 32766;
 

@@ -29,11 +29,11 @@ frmAbout::frmAbout(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
 void frmAbout::Form_Load() {
     // The reverse of the Settings dialog: topmost unless the main window already is.
     SetTopMost(hwnd(), !mainWindow_.alwaysOnTopChecked());
-    SetWindowTextString(control(Label6), kLegalNotice);
+    setWindowText(control(Label6), kLegalNotice);
 }
 
 void frmAbout::Show() {
-    if (!shownBefore_) CentreOnScreen(hwnd());
+    if (!shownBefore_) centreOnScreen(hwnd());
     shownBefore_ = true;
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());

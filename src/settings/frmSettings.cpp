@@ -56,7 +56,7 @@ void frmSettings::Form_Load() {
 }
 
 void frmSettings::Show() {
-    if (!shownBefore_) CentreOnScreen(hwnd());
+    if (!shownBefore_) centreOnScreen(hwnd());
     shownBefore_ = true;
     // A hidden window that is shown gets no size event: the showing counts as one.
     applyAlwaysOnTop();
@@ -72,12 +72,12 @@ void frmSettings::ErrorFunction(const std::string& key) {
         message = "You have entered a time value that is higher then 32766, please check the Time Event and try again";
     if (key == "toolow")
         message = "You have entered a time value that is less then 1, please check the Time Event and try again";
-    if (message) ShowMessage(hwnd(), message, "Invalid Entry");
+    if (message) showMessage(hwnd(), message, "Invalid Entry");
 }
 
 void frmSettings::Command1_Click() {
-    const auto check = TimeText::CheckEvents(eventsText());
-    if (check.shownCharacter) ShowMessage(hwnd(), std::string(1, *check.shownCharacter), "error");
+    const auto check = TimeText::checkEvents(eventsText());
+    if (check.shownCharacter) showMessage(hwnd(), std::string(1, *check.shownCharacter), "error");
     if (!check.accepted()) {
         ErrorFunction(check.errorKey);
         return;
@@ -122,8 +122,8 @@ void frmSettings::setPrimaryButton(bool primary) {
 void frmSettings::setLoop(bool loop) { loop ? selectOne(Option5, Option6) : selectOne(Option6, Option5); }
 
 void frmSettings::selectOne(Control selected, Control other) {
-    SetChecked(control(selected), true);
-    SetChecked(control(other), false);
+    setChecked(control(selected), true);
+    setChecked(control(other), false);
 }
 
 bool frmSettings::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {

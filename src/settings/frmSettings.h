@@ -19,15 +19,15 @@ public:
     // Unloaded while this class is still whole, so that its unload step runs.
     ~frmSettings() override { Unload(); }
 
-    bool adDetectorOn() const { return IsChecked(control(Option1)); }
+    bool adDetectorOn() const { return isChecked(control(Option1)); }
     void setAdDetectorOn(bool on);
-    bool primaryButton() const { return IsChecked(control(Option3)); }
+    bool primaryButton() const { return isChecked(control(Option3)); }
     void setPrimaryButton(bool primary);
-    std::string eventsText() const { return WindowText(control(Text1)); }
-    void setEventsText(const std::string& text) { SetWindowTextString(control(Text1), text); }
-    bool minimizeBesideClock() const { return IsChecked(control(Check1)); }
-    void setMinimizeBesideClock(bool on) { SetChecked(control(Check1), on); }
-    bool loop() const { return IsChecked(control(Option5)); }
+    std::string eventsText() const { return windowText(control(Text1)); }
+    void setEventsText(const std::string& text) { setWindowText(control(Text1), text); }
+    bool minimizeBesideClock() const { return isChecked(control(Check1)); }
+    void setMinimizeBesideClock(bool on) { setChecked(control(Check1), on); }
+    bool loop() const { return isChecked(control(Option5)); }
     void setLoop(bool loop);
 
     // Shows the dialog as it stands (no reload), centred on the screen the first time.

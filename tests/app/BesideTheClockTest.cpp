@@ -11,7 +11,7 @@ class BesideTheClock : public AppTest {
 protected:
     void minimise() {
         ShowWindow(main().hwnd(), SW_MINIMIZE);
-        PumpFor(50);
+        pumpFor(50);
     }
     void iconCallback(UINT mouseMessage) { SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, mouseMessage); }
     NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
@@ -31,7 +31,7 @@ TEST_F(BesideTheClock, OnlyHideExactlyOneTakesTheWindowFromTheTaskbarToTheIcon) 
     }
     EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage, NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
     EXPECT_EQ(icon().hWnd, control(frmMain::Picture2));
-    EXPECT_EQ(IconWidth(icon().hIcon), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(iconWidth(icon().hIcon), GetSystemMetrics(SM_CXSMICON));
     EXPECT_EQ(std::string(icon().szTip, 64), std::string("Clikpad") + '\0' + std::string(56, ' '));
 }
 
@@ -51,7 +51,7 @@ TEST_F(BesideTheClock, TheIconAnswersADoubleClickAndARightPressOnly) {
     EXPECT_EQ(menu.left * 10000 + menu.top, 700 * 10000 + 500);  // the popup opens at the pointer
     const NOTIFYICONDATAA before = icon();
     iconCallback(WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(IsWindowVisible(main().hwnd()) && !IsIconic(main().hwnd()) && IsTopMost(main().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(main().hwnd()) && !IsIconic(main().hwnd()) && isTopMost(main().hwnd()));
     EXPECT_FALSE(shown(before));
 }
 

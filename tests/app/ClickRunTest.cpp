@@ -90,7 +90,7 @@ TEST_F(ClickRunTest, PauseKeepsTheCountdownTheClicksWrapAfter32766AndUncountable
 TEST_F(ClickRunTest, TheAdDetectorClicksOnlyWhileThePixelKeepsTheColourOfTheFirstClick) {
     TestWindow canvas({400, 300, 600, 450}, RGB(0, 0, 255));
     SetCursorPos(canvas.centre().x, canvas.centre().y);
-    PumpFor(30);
+    pumpFor(30);
     startWith("1,1", "False");
     ticks(1);                  // off: no reference yet
     window.adDetector = true;  // switched on in the open dialog: the next click captures

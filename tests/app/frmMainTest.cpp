@@ -13,9 +13,9 @@ protected:
         const UINT items[] = {frmMain::mnuHiddenStart, frmMain::mnuHiddenPause, frmMain::mnuHiddenStop};
         std::string text;
         for (int i = 0; i < 3; ++i) text += IsWindowEnabled(control(frmMain::Control(frmMain::Command1 + i))) ? "SPT"[i] : '-';
-        for (int i = 0; i < 3; ++i) text += Menu::IsEnabled(main().mnuHidden(), items[i]) ? "SPT"[i] : '-';
-        return text + " " + WindowText(control(frmMain::Command2)) + "/" +
-               Menu::Caption(main().mnuHidden(), frmMain::mnuHiddenPause) + (main().Timer1().Enabled() ? " on " : " off ") +
+        for (int i = 0; i < 3; ++i) text += Menu::isEnabled(main().mnuHidden(), items[i]) ? "SPT"[i] : '-';
+        return text + " " + windowText(control(frmMain::Command2)) + "/" +
+               Menu::caption(main().mnuHidden(), frmMain::mnuHiddenPause) + (main().Timer1().Enabled() ? " on " : " off ") +
                panel(frmMain::StatusBar1, 1) + "|" + panel(frmMain::StatusBar2, 1) + "|" + panel(frmMain::StatusBar2, 2);
     }
     // The live settings in the dialog, the ad detector panel, the Always On Top mark and state.
@@ -24,8 +24,8 @@ protected:
         return std::string(dialog.primaryButton() ? "primary" : "secondary") + (dialog.adDetectorOn() ? " on '" : " off '") +
                dialog.eventsText() + (dialog.minimizeBesideClock() ? "' beside" : "' taskbar") +
                (dialog.loop() ? " loop|" : " once|") + panel(frmMain::StatusBar1, 2) +
-               (Menu::IsChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) ? "|checked" : "|unchecked") +
-               (IsTopMost(main().hwnd()) ? " topmost" : " normal");
+               (Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) ? "|checked" : "|unchecked") +
+               (isTopMost(main().hwnd()) ? " topmost" : " normal");
     }
 };
 
@@ -71,7 +71,7 @@ TEST_F(MainWindow, EveryWindowHoldsItsControlsAtLargeWindowMetricsAndCarriesBoth
             EXPECT_TRUE(outByDesign || (bounds.bottom <= client.bottom && bounds.right <= client.right)) << index;
         }
         for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}})
-            EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageA(form->hwnd(), WM_GETICON, which, 0))),
+            EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(SendMessageA(form->hwnd(), WM_GETICON, which, 0))),
                       GetSystemMetrics(metric));
     }
 }
@@ -146,9 +146,9 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActiv
         SetForegroundWindow(main().hwnd());
         command(opens);
         EXPECT_FALSE(IsWindowEnabled(main().hwnd())) << road;
-        PumpFor(50);
+        pumpFor(50);
         close();
-        PumpFor(50);
+        pumpFor(50);
         EXPECT_EQ(GetForegroundWindow(), main().hwnd()) << road++;
     }
     command(frmMain::mnuHiddenSettings);
@@ -162,23 +162,23 @@ TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAbo
     start({{"OnTop", "1"}});
     command(frmMain::mnuHiddenSettings);  // the first showing after a start
     command(frmMain::mnuHiddenAbout);
-    EXPECT_TRUE(IsTopMost(settings().hwnd()) && !IsTopMost(app->aboutBox()->hwnd()));
+    EXPECT_TRUE(isTopMost(settings().hwnd()) && !isTopMost(app->aboutBox()->hwnd()));
     app.reset();
     start();
     RECT before{}, after{};
     GetWindowRect(main().hwnd(), &before);
     command(frmMain::mnuHiddenAbout);
     HWND about = app->aboutBox()->hwnd();
-    EXPECT_EQ(WindowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
+    EXPECT_EQ(windowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
-        EXPECT_EQ(Menu::IsChecked(main().menuBar(), frmMain::mnuAlwaysOnTop), stored == "1");
-        EXPECT_EQ(IsTopMost(main().hwnd()), stored == "1");
+        EXPECT_EQ(Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop), stored == "1");
+        EXPECT_EQ(isTopMost(main().hwnd()), stored == "1");
         EXPECT_EQ(machine.texts()["OnTop"], stored);
     }
     GetWindowRect(main().hwnd(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));  // position and size stay
     command(frmMain::mnuHiddenSettings);  // the first showing after switching it on
     command(frmMain::mnuHiddenAbout);     // the open box is shown as it is
-    EXPECT_TRUE(IsTopMost(settings().hwnd()) && IsTopMost(about) && app->aboutBox()->hwnd() == about);
+    EXPECT_TRUE(isTopMost(settings().hwnd()) && isTopMost(about) && app->aboutBox()->hwnd() == about);
 }

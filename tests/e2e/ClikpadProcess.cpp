@@ -4,23 +4,23 @@
 
 #include <stdexcept>
 
-std::string WindowsPath(std::string path) {
+std::string windowsPath(std::string path) {
     if (!path.empty() && path.front() == '/') path.insert(0, "Z:");
     for (char& c : path)
         if (c == '/') c = '\\';
     return path;
 }
 
-std::string ClikpadExePath() { return WindowsPath(CLIKPAD_EXE); }
+std::string clikpadExePath() { return windowsPath(CLIKPAD_EXE); }
 
-std::string TextOf(HWND window) {
+std::string textOf(HWND window) {
     char text[1024] = {};
     DWORD_PTR copied = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
     return text;
 }
 
-void DeleteSettings() {
+void deleteSettings() {
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) RegDeleteTreeA(hive, "SOFTWARE\\Talvick Software");
 }
 
@@ -42,12 +42,12 @@ ClikpadProcess::~ClikpadProcess() {
 }
 
 bool ClikpadProcess::waitForMainWindow(DWORD timeoutMs) {
-    PumpUntil([&] { return ((main_ = findWindow("Clikpad", "ClikpadForm")) && IsWindowVisible(main_)) || !running(); },
+    pumpUntil([&] { return ((main_ = findWindow("Clikpad", "ClikpadForm")) && IsWindowVisible(main_)) || !running(); },
               timeoutMs);
     return main_ && IsWindowVisible(main_);
 }
 
-bool ClikpadProcess::waitForExit(DWORD timeoutMs) { return PumpUntil([&] { return !running(); }, timeoutMs); }
+bool ClikpadProcess::waitForExit(DWORD timeoutMs) { return pumpUntil([&] { return !running(); }, timeoutMs); }
 
 HWND ClikpadProcess::findWindow(const std::string& caption, const char* className) const {
     for (HWND found = nullptr; (found = FindWindowExA(nullptr, found, className, caption.c_str())) != nullptr;) {

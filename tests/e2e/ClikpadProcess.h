@@ -6,16 +6,16 @@
 
 #include <string>
 
-std::string ClikpadExePath();
+std::string clikpadExePath();
 // A path of the build as the program under test sees it (Wine maps / to Z:).
-std::string WindowsPath(std::string path);
+std::string windowsPath(std::string path);
 // What a control of another process shows (GetWindowText would give its creation text).
-std::string TextOf(HWND window);
-void DeleteSettings();  // the whole vendor key, machine and user alike
+std::string textOf(HWND window);
+void deleteSettings();  // the whole vendor key, machine and user alike
 
 class ClikpadProcess {
 public:
-    explicit ClikpadProcess(const std::string& exePath = ClikpadExePath());
+    explicit ClikpadProcess(const std::string& exePath = clikpadExePath());
     ClikpadProcess(const ClikpadProcess&) = delete;
     ClikpadProcess& operator=(const ClikpadProcess&) = delete;
     ~ClikpadProcess();  // ends the program if it is still running

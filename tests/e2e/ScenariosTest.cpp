@@ -19,26 +19,26 @@ std::string stored(HKEY hive, const char* name, const char* key = "SOFTWARE\\Tal
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteSettings(); }
+    void SetUp() override { deleteSettings(); }
     void TearDown() override {
         clikpad.reset();
-        DeleteSettings();
+        deleteSettings();
     }
     HWND main() const { return clikpad->main(); }
-    void launch(const std::string& exe = ClikpadExePath()) {
+    void launch(const std::string& exe = clikpadExePath()) {
         clikpad = std::make_unique<ClikpadProcess>(exe);
         ASSERT_TRUE(clikpad->waitForMainWindow()) << "no main window appeared";
     }
     HWND waitForWindow(const std::string& caption, const char* className, DWORD timeoutMs = 5000) {
         HWND found = nullptr;
-        PumpUntil([&] { return (found = clikpad->findWindow(caption, className)) && IsWindowVisible(found); }, timeoutMs);
+        pumpUntil([&] { return (found = clikpad->findWindow(caption, className)) && IsWindowVisible(found); }, timeoutMs);
         return found;
     }
     void chooseMenu(char menuLetter, char itemLetter) {
         SetForegroundWindow(main());
-        PumpFor(50);
-        UserInput::PressWithAlt(menuLetter);
-        UserInput::PressKey(static_cast<WORD>(VkKeyScanA(itemLetter) & 0xFF));
+        pumpFor(50);
+        UserInput::pressWithAlt(menuLetter);
+        UserInput::pressKey(static_cast<WORD>(VkKeyScanA(itemLetter) & 0xFF));
     }
     std::unique_ptr<ClikpadProcess> clikpad;
 };
@@ -56,19 +56,19 @@ TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowStopsAndExits) {
     HWND settings = waitForWindow("Settings", "ClikpadForm");
     ASSERT_NE(settings, nullptr);
     HWND times = FindWindowExA(settings, nullptr, "Edit", nullptr);
-    UserInput::ClickWindow(times);
+    UserInput::clickWindow(times);
     SendMessageA(times, EM_SETSEL, 0, -1);
-    UserInput::Type("1");
-    UserInput::ClickWindow(clikpad->button(settings, "&Ok"));
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(settings); }));
+    UserInput::type("1");
+    UserInput::clickWindow(clikpad->button(settings, "&Ok"));
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindow(settings); }));
     EXPECT_EQ(stored(settingsHive, "Events"), "1");
 
     HWND start = clikpad->button(main(), "Start");
-    UserInput::ClickWindow(start);
-    UserInput::MovePointer(target.centre());
-    EXPECT_TRUE(PumpUntil([&] { return target.receivedOf({WM_LBUTTONUP}).size() >= 2; }, 5000));
-    UserInput::ClickWindow(clikpad->button(main(), "Stop"));
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(start) != FALSE; }));
+    UserInput::clickWindow(start);
+    UserInput::movePointer(target.centre());
+    EXPECT_TRUE(pumpUntil([&] { return target.receivedOf({WM_LBUTTONUP}).size() >= 2; }, 5000));
+    UserInput::clickWindow(clikpad->button(main(), "Stop"));
+    EXPECT_TRUE(pumpUntil([&] { return IsWindowEnabled(start) != FALSE; }));
     chooseMenu('o', 'x');
     ASSERT_TRUE(clikpad->waitForExit());
     DWORD code = 1;
@@ -91,9 +91,9 @@ TEST_F(EndToEnd, AnUnwritableMachineKeySendsTheSettingsToTheUserThenAFailureIsRe
     clikpad = std::make_unique<ClikpadProcess>();
     HWND message = waitForWindow("Clikpad", "#32770");
     ASSERT_NE(message, nullptr);
-    EXPECT_NE(TextOf(GetDlgItem(message, 0xFFFF)).find("Failed to set registry value"), std::string::npos);
+    EXPECT_NE(textOf(GetDlgItem(message, 0xFFFF)).find("Failed to set registry value"), std::string::npos);
     EXPECT_EQ(clikpad->findWindow("Clikpad", "ClikpadForm"), nullptr);
-    UserInput::ClickWindow(clikpad->button(message, "OK"));
+    UserInput::clickWindow(clikpad->button(message, "OK"));
     EXPECT_TRUE(clikpad->waitForExit());
 }
 
@@ -103,10 +103,10 @@ TEST_F(EndToEnd, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = temp + std::string("clikpad-planted-") + std::to_string(GetCurrentProcessId());
-    const std::string built = ClikpadExePath(), builtFolder = built.substr(0, built.find_last_of('\\'));
+    const std::string built = clikpadExePath(), builtFolder = built.substr(0, built.find_last_of('\\'));
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::pair<std::string, const char*> files[] = {
-        {built, "\\clikpad-copy.exe"}, {builtFolder + "\\clikpad.chm", "\\clikpad.chm"}, {WindowsPath(PLANTED_LIBRARY), "\\hhctrl.ocx"}};
+        {built, "\\clikpad-copy.exe"}, {builtFolder + "\\clikpad.chm", "\\clikpad.chm"}, {windowsPath(PLANTED_LIBRARY), "\\hhctrl.ocx"}};
     for (const auto& [from, to] : files) ASSERT_TRUE(CopyFileA(from.c_str(), (folder + to).c_str(), FALSE)) << from;
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded");
     // Wine takes its own help control whatever lies beside a program; told to prefer
@@ -115,8 +115,8 @@ TEST_F(EndToEnd, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
     RegSetKeyValueA(HKEY_CURRENT_USER, (wine + "\\DllOverrides").c_str(), "hhctrl.ocx", REG_SZ, "native,builtin", 15);
     launch(folder + "\\clikpad-copy.exe");
     SetForegroundWindow(main());
-    PumpFor(100);
-    UserInput::PressKey(VK_F1);
+    pumpFor(100);
+    UserInput::pressKey(VK_F1);
     EXPECT_NE(waitForWindow("Clikpad Help", "HH Parent", 8000), nullptr) << "the system's help did not open";
     EXPECT_EQ(stored(HKEY_CURRENT_USER, "PlantedLibraryLoaded", "Software\\ClikpadTests"), "-");
     clikpad.reset();

@@ -18,30 +18,30 @@ void character(char c, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
-void settle() { PumpFor(60); }
+void settle() { pumpFor(60); }
 }  // namespace
 
-void MovePointer(POINT screen) {
+void movePointer(POINT screen) {
     SetCursorPos(screen.x, screen.y);
     settle();
 }
 
-void ClickWindow(HWND window) {
+void clickWindow(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    MovePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    movePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     settle();
 }
 
-void PressKey(WORD virtualKey) {
+void pressKey(WORD virtualKey) {
     key(virtualKey, false);
     key(virtualKey, true);
     settle();
 }
 
-void PressWithAlt(char letter) {
+void pressWithAlt(char letter) {
     key(VK_MENU, false);
     key(static_cast<WORD>(VkKeyScanA(letter) & 0xFF), false);
     key(static_cast<WORD>(VkKeyScanA(letter) & 0xFF), true);
@@ -49,7 +49,7 @@ void PressWithAlt(char letter) {
     settle();
 }
 
-void Type(const std::string& text) {
+void type(const std::string& text) {
     for (const char c : text) {
         character(c, false);
         character(c, true);

@@ -8,10 +8,10 @@
 
 namespace UserInput {
 
-void MovePointer(POINT screen);
-void ClickWindow(HWND window);  // the middle of the window
-void PressKey(WORD virtualKey);
-void PressWithAlt(char letter);
-void Type(const std::string& text);
+void movePointer(POINT screen);
+void clickWindow(HWND window);  // the middle of the window
+void pressKey(WORD virtualKey);
+void pressWithAlt(char letter);
+void type(const std::string& text);
 
 }  // namespace UserInput

@@ -42,7 +42,7 @@ TEST(CMouseEvent, PressesReachTheWindowUnderThePointerAndMovesFindItsCentre) {
     MouseRecorder forwarding(true);
     CMouseEvent mouse;
     mouse.MoveToWindow(target.handle());
-    PumpFor(30);
+    pumpFor(30);
     POINT pointer{};
     GetCursorPos(&pointer);
     EXPECT_LE(std::abs(pointer.x - 400) + std::abs(pointer.y - 350), 2);  // 0..65535 may round to a neighbour
@@ -52,7 +52,7 @@ TEST(CMouseEvent, PressesReachTheWindowUnderThePointerAndMovesFindItsCentre) {
         mouse.ButtonRelease(button);
     }
     const std::initializer_list<UINT> buttons = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP};
-    ASSERT_TRUE(PumpUntil([&] { return target.receivedOf(buttons).size() >= 6; }));
+    ASSERT_TRUE(pumpUntil([&] { return target.receivedOf(buttons).size() >= 6; }));
     std::vector<UINT> kinds;
     for (const auto& message : target.receivedOf(buttons)) kinds.push_back(message.message);
     EXPECT_EQ(kinds, std::vector<UINT>(buttons));

@@ -52,8 +52,8 @@ TEST(Form, TwipsBecomePixelsAtTheWindowsDpiAndAgainAtANewOne) {
 }
 
 TEST(Form, AfterAnErrorIsShownNoTimerIconOrHandlerOfTheProgramIsLeft) {
-    const auto previous = ReplaceFatalErrorEnding([](const std::string& text) { endings.push_back(text); });
-    EXPECT_EQ(FatalErrorText(std::make_exception_ptr(std::logic_error("broken"))), "Unexpected error:\n\nbroken");
+    const auto previous = replaceFatalErrorEnding([](const std::string& text) { endings.push_back(text); });
+    EXPECT_EQ(fatalErrorText(std::make_exception_ptr(std::logic_error("broken"))), "Unexpected error:\n\nbroken");
     int handled = 0;
     ButtonForm form([&] { throw RegistryError(26001, "clikpad.cRegistry", std::to_string(++handled)); });
     WindowTimer timer(7, 50);
@@ -62,12 +62,12 @@ TEST(Form, AfterAnErrorIsShownNoTimerIconOrHandlerOfTheProgramIsLeft) {
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = form.hwnd();
-    ASSERT_TRUE(NotifyIcon(NIM_ADD, &icon));
+    ASSERT_TRUE(notifyIcon(NIM_ADD, &icon));
     for (int click = 0; click < 2; ++click) SendMessageA(form.control(0), BM_CLICK, 0, 0);  // the second as the box's loop would
     EXPECT_EQ(endings, std::vector<std::string>{"Run-time error '26001' in clikpad.cRegistry:\n\n1"});
     EXPECT_FALSE(timer.Enabled());
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon));  // gone from the notification area
-    ReplaceFatalErrorEnding(previous);
-    EXPECT_EQ(FatalErrorText(std::make_exception_ptr(RegistryError(5, "", ""))),
+    replaceFatalErrorEnding(previous);
+    EXPECT_EQ(fatalErrorText(std::make_exception_ptr(RegistryError(5, "", ""))),
               "Run-time error '5':\n\nApplication-defined or object-defined error");
 }

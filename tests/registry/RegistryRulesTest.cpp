@@ -4,6 +4,6 @@
 #include <gtest/gtest.h>
 
 TEST(PercentRule, OnlyAPercentSignWithAnotherTwoPlacesOnIsExpandable) {
-    for (const char* text : {"%TEMP%\\x", "a%b%c", "%%%"}) EXPECT_EQ(StoredStringType(text), kExpandableStringType) << text;
-    for (const char* text : {"", "4,10", "50%", "%%", "a%%", "%"}) EXPECT_EQ(StoredStringType(text), kPlainStringType) << text;
+    for (const char* text : {"%TEMP%\\x", "a%b%c", "%%%"}) EXPECT_EQ(storedStringType(text), kExpandableStringType) << text;
+    for (const char* text : {"", "4,10", "50%", "%%", "a%%", "%"}) EXPECT_EQ(storedStringType(text), kPlainStringType) << text;
 }

@@ -6,13 +6,13 @@
 
 #include <climits>
 
-using TimeText::EventValue;
+using TimeText::eventValue;
 
 TEST(TimeText, EveryCommaMakesAnotherElementEmptyOnesIncluded) {
     using Elements = std::vector<std::string>;
     const std::pair<const char*, Elements> rows[] = {
         {"4", {"4"}}, {"5,,10", {"5", "", "10"}}, {"5,", {"5", ""}}, {"", {""}}, {" 1 , 2", {" 1 ", " 2"}}};
-    for (const auto& [text, elements] : rows) EXPECT_EQ(TimeText::SplitEvents(text), elements) << text;
+    for (const auto& [text, elements] : rows) EXPECT_EQ(TimeText::splitEvents(text), elements) << text;
 }
 
 TEST(TimeText, AnElementCountsItsLeadingNumberToTheNearestEvenInteger) {
@@ -22,12 +22,12 @@ TEST(TimeText, AnElementCountsItsLeadingNumberToTheNearestEvenInteger) {
         {"5s10", 5}, {"1.2.3", 1}, {"0x10", 0}, {"", 0}, {"-", 0}, {".", 0}, {"e5", 0}, {"2147483647.4", INT_MAX},
         {"-2147483648", INT_MIN}, {"2147483647.5", std::nullopt}, {"-2147483649", std::nullopt}, {"1e400", std::nullopt},
     };
-    for (const auto& [element, value] : rows) EXPECT_EQ(EventValue(element), value) << "'" << element << "'";
+    for (const auto& [element, value] : rows) EXPECT_EQ(eventValue(element), value) << "'" << element << "'";
 }
 
 TEST(TimeText, TheCheckTriesCharactersByCodeThenTheFirstElementThenTheRest) {
     const auto verdict = [](std::string_view text) {
-        const auto check = TimeText::CheckEvents(text);
+        const auto check = TimeText::checkEvents(text);
         std::string shown = check.shownCharacter ? "'" + std::string(1, *check.shownCharacter) + "' " : "";
         return shown + (check.accepted() ? "ok" : check.errorKey);
     };

@@ -71,7 +71,7 @@ TEST_F(SettingsDialog, CancelAndTheCloseBoxKeepTheRunAndSaveNothing) {
     command(frmMain::mnuSettings);
     command(frmMain::mnuAlwaysOnTop);  // off again: the open dialog is never made non-topmost
     SetWindowPos(settings().hwnd(), nullptr, 0, 0, 410, 310, SWP_NOMOVE | SWP_NOZORDER);  // a size event
-    EXPECT_TRUE(IsTopMost(settings().hwnd()));
+    EXPECT_TRUE(isTopMost(settings().hwnd()));
 }
 
 TEST_F(SettingsDialog, KeysWorkAsInADialogAndAnOptionExcludesItsPartnerOnly) {
@@ -79,7 +79,7 @@ TEST_F(SettingsDialog, KeysWorkAsInADialogAndAnOptionExcludesItsPartnerOnly) {
     MessageRouter router(main().hwnd(), frmMain::mnuContents);
     const auto key = [&](UINT message, WPARAM code) {
         PostMessageA(GetFocus(), message, code, message == WM_SYSCHAR ? (1 << 29) : 0);
-        PumpUntil([] { return false; }, 100, &router);
+        pumpUntil([] { return false; }, 100, &router);
     };
     key(WM_KEYDOWN, VK_TAB);
     key(WM_KEYDOWN, VK_TAB);  // past Cancel to the selected one of the first pair

@@ -15,9 +15,9 @@
 
 #include <memory>
 
-inline bool IsTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+inline bool isTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-inline int IconWidth(HICON icon) {
+inline int iconWidth(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return 0;
     BITMAP bitmap{};
@@ -47,7 +47,7 @@ protected:
     frmMain& main() { return app->mainWindow(); }
     frmSettings& settings() { return app->settingsDialog(); }
     HWND control(frmMain::Control which) { return main().control(which); }
-    std::string panel(frmMain::Control bar, int number) { return StatusBar::PanelText(control(bar), number); }
+    std::string panel(frmMain::Control bar, int number) { return StatusBar::panelText(control(bar), number); }
     void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
     void click(frmMain::Control button) { click(control(button)); }
     void command(UINT id) { SendMessageA(main().hwnd(), WM_COMMAND, id, 0); }

@@ -19,7 +19,7 @@ TestWindow::TestWindow(RECT bounds, COLORREF colour) : brush_(CreateSolidBrush(c
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
-    PumpFor(50);
+    pumpFor(50);
 }
 
 TestWindow::~TestWindow() {
@@ -38,7 +38,7 @@ void TestWindow::repaint(COLORREF colour) {
     brush_ = CreateSolidBrush(colour);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     GdiFlush();
-    PumpFor(50);
+    pumpFor(50);
 }
 
 std::vector<ReceivedMessage> TestWindow::receivedOf(std::initializer_list<UINT> kinds) const {
@@ -67,7 +67,7 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {
     const DWORD start = GetTickCount();
     for (;;) {
         MSG message;

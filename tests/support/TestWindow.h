@@ -38,5 +38,5 @@ class MessageRouter;
 
 // Dispatches this thread's messages (through the router, as the program's loop
 // does, when one is given) until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
-inline void PumpFor(DWORD milliseconds) { PumpUntil([] { return false; }, milliseconds); }
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
+inline void pumpFor(DWORD milliseconds) { pumpUntil([] { return false; }, milliseconds); }
