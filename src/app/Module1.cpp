@@ -1,14 +1,7 @@
 #include "app/Module1.h"
 
-#include "platform/ScreenDC.h"
+#include "platform/Window.h"
 
-std::uint32_t PixelUnderCursor() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const ScreenDC screen;
-    return GetPixel(screen.get(), cursor.x, cursor.y);
-}
+std::uint32_t PixelUnderCursor() { return pixelUnderPointer(); }
 
-void SetTopMost(HWND window, bool on) {
-    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-}
+void SetTopMost(HWND window, bool on) { setTopMost(window, on); }

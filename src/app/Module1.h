@@ -1,4 +1,5 @@
-// Small screen and window helpers shared by the windows.
+// The program's shared screen and window helpers, under the names the windows
+// use; the platform does the work.
 #pragma once
 
 #include "platform/Win32.h"

@@ -70,14 +70,6 @@ ClassAndStyle classAndStyleOf(const ControlSpec& spec) {
 
 }  // namespace
 
-void centreOnScreen(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 Form::~Form() { destroy(); }
 
 void Form::destroy() {

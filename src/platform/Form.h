@@ -22,9 +22,6 @@ struct FormSpec {
     int iconId = 0;            // icon resource of the title bar and task switcher, 0 for none
 };
 
-// Moves a top-level window to the middle of the primary screen.
-void centreOnScreen(HWND window);
-
 class Form {
 public:
     Form() = default;

@@ -1,6 +1,6 @@
 #include "settings/frmAbout.h"
 
-#include "app/Module1.h"
+#include "platform/Window.h"
 #include "resource.h"
 
 #include <array>
@@ -28,7 +28,7 @@ frmAbout::frmAbout(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
 
 void frmAbout::Form_Load() {
     // The reverse of the Settings dialog: topmost unless the main window already is.
-    SetTopMost(hwnd(), !mainWindow_.alwaysOnTopChecked());
+    setTopMost(hwnd(), !mainWindow_.alwaysOnTopChecked());
     setWindowText(control(Label6), kLegalNotice);
 }
 

@@ -1,7 +1,7 @@
 #include "settings/frmSettings.h"
 
-#include "app/Module1.h"
 #include "platform/MessageBox.h"
+#include "platform/Window.h"
 #include "resource.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimeText.h"
@@ -110,7 +110,7 @@ void frmSettings::Form_Unload() { mainWindow_.enableWindow(); }
 
 void frmSettings::applyAlwaysOnTop() {
     // Made topmost with the main window, and never made non-topmost again while open.
-    if (mainWindow_.alwaysOnTopChecked()) SetTopMost(hwnd(), true);
+    if (mainWindow_.alwaysOnTopChecked()) setTopMost(hwnd(), true);
 }
 
 void frmSettings::setAdDetectorOn(bool on) { on ? selectOne(Option1, Option2) : selectOne(Option2, Option1); }
