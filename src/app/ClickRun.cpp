@@ -21,19 +21,13 @@ bool allElementsUsable(const std::string& events, const std::vector<std::string>
 }  // namespace
 
 void ClickRun::Start() {
-    std::string events;
-    std::string loop;
-    {
-        SettingsStore store;
-        events = store.read(SettingName::kEvents);
-        loop = store.read(SettingName::kLoop);
-    }
-    auto elements = TimeText::splitEvents(events);
-    if (!allElementsUsable(events, elements)) {
+    RunSettings stored = SettingsStore::forRun();
+    auto elements = TimeText::splitEvents(stored.events);
+    if (!allElementsUsable(stored.events, elements)) {
         controls_.reportUnusableTimes();
         return;
     }
-    state_.LoopSetting = std::move(loop);
+    state_.LoopSetting = std::move(stored.loopText);
     state_.ClickCount = 0;
     state_.EventList = std::move(elements);
     state_.LastEventIndex = static_cast<std::int32_t>(state_.EventList.size()) - 1;
@@ -45,17 +39,17 @@ void ClickRun::Start() {
     controls_.setPauseEnabled(true);
     controls_.setStopEnabled(true);
     controls_.setPauseCaption(kPause);
-    controls_.setRunStatus("Status: Running");
+    controls_.setRunStatus(kRunning);
 }
 
 void ClickRun::PauseContinue() {
     if (controls_.pauseCaption() == kPause) {
         controls_.setPauseCaption(kContinue);
-        controls_.setRunStatus("Status: Paused");
+        controls_.setRunStatus(kPaused);
         controls_.enableTimer(false);
     } else {
         controls_.setPauseCaption(kPause);
-        controls_.setRunStatus("Status: Running");
+        controls_.setRunStatus(kRunning);
         controls_.enableTimer(true);
     }
 }
@@ -65,7 +59,7 @@ void ClickRun::Stop() {
     controls_.setPauseEnabled(false);
     controls_.setStopEnabled(false);
     controls_.setPauseCaption(kPause);
-    controls_.setRunStatus("Status: Stopped");
+    controls_.setRunStatus(kStopped);
     controls_.setTimerPanel("Timer: 0");
     controls_.setClicksPanel("Clicks: 0");
     controls_.enableTimer(false);

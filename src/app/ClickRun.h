@@ -52,6 +52,9 @@ class ClickRun {
 public:
     static constexpr const char* kPause = "Pause";
     static constexpr const char* kContinue = "Continue";
+    static constexpr const char* kStopped = "Status: Stopped";
+    static constexpr const char* kRunning = "Status: Running";
+    static constexpr const char* kPaused = "Status: Paused";
     static constexpr std::int16_t kClickCountWrap = 32766;
 
     ClickRun(RunControls& controls, ClickChoices& choices) : controls_(controls), choices_(choices) {}

@@ -6,6 +6,7 @@
 #include "platform/MessageFilter.h"
 #include "platform/StatusBar.h"
 #include "resource.h"
+#include "version.h"
 #include "settings/SettingsStore.h"
 #include "settings/frmSettings.h"
 
@@ -15,9 +16,9 @@
 namespace {
 
 using K = ControlKind;
-constexpr int W = ControlSpec::kInWindow;
+constexpr int W = ControlLayout::kInWindow;
 
-constexpr std::array<ControlSpec, frmMain::kControlCount> kLayout{{
+constexpr std::array<ControlLayout, frmMain::kControlCount> kLayout{{
     {"Frame1", K::Frame, W, "", {0, 0, 2775, 2055}},
     {"Image1", K::PictureBox, frmMain::Frame1, "", {120, 240, 975, 1710}, false, SS_BITMAP},
     {"Command1", K::PushButton, frmMain::Frame1, "Start", {1320, 360, 1215, 495}},
@@ -29,19 +30,23 @@ constexpr std::array<ControlSpec, frmMain::kControlCount> kLayout{{
     {"Picture2", K::PictureBox, W, "", {3960, 240, 540, 540}, false, SS_ICON},
 }};
 
-constexpr const char* kTitle = "Clikpad";
 constexpr const char* kTimerTip = "Time left until next attempted click";
 constexpr const char* kClicksTip = "Total number of clicks/games played";
 
 // Start, Pause, Stop: the keyboard focus moves on in this order, and from Stop back to Start.
 constexpr std::array<frmMain::Control, 3> kRunButtons{frmMain::Command1, frmMain::Command2, frmMain::Command3};
 
-HMENU popupOf(std::initializer_list<std::pair<UINT, const char*>> items) {
-    HMENU menu = CreatePopupMenu();
-    for (const auto& [id, caption] : items)
-        AppendMenuA(menu, id == 0 ? MF_SEPARATOR : MF_STRING, id, caption);
-    return menu;
-}
+constexpr Menu::Item kOptionsMenu[] = {
+    {frmMain::mnuSettings, "&Settings"}, {frmMain::mnuAlwaysOnTop, "&Always On Top"}, {0, nullptr},
+    {frmMain::mnuExit, "E&xit"}};
+constexpr Menu::Item kHelpMenu[] = {{frmMain::mnuContents, "Contents\tF1"},
+                                    {frmMain::mnuAbout, "About " CLIKPAD_PRODUCT_NAME}};
+constexpr Menu::Popup kMenuBar[] = {{"&Options", kOptionsMenu}, {"&Help", kHelpMenu}};
+// Never in the menu bar: the notification icon's popup menu.
+constexpr Menu::Item kHiddenMenu[] = {
+    {frmMain::mnuHiddenStart, "Start"}, {frmMain::mnuHiddenPause, "Pause"}, {frmMain::mnuHiddenStop, "Stop"},
+    {0, nullptr}, {frmMain::mnuHiddenSettings, "Settings"}, {frmMain::mnuHiddenAbout, "About " CLIKPAD_PRODUCT_NAME},
+    {0, nullptr}, {frmMain::mnuHiddenRestore, "Restore"}, {0, nullptr}, {frmMain::mnuHiddenExit, "Exit"}};
 
 }  // namespace
 
@@ -52,50 +57,27 @@ frmMain::frmMain(FormsHost& forms) : forms_(forms) {
     MessageFilter::allow(hwnd(), taskbarCreated_);
 }
 
-frmMain::~frmMain() {
-    destroy();
-    if (popup_) DestroyMenu(popup_);
-    if (picture_) DeleteObject(picture_);
-}
-
-void frmMain::buildMenus() {
-    menuBar_ = CreateMenu();
-    HMENU options = popupOf({{mnuSettings, "&Settings"}, {mnuAlwaysOnTop, "&Always On Top"}, {0, nullptr},
-                             {mnuExit, "E&xit"}});
-    HMENU help = popupOf({{mnuContents, "Contents\tF1"}, {mnuAbout, "About Clikpad"}});
-    AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(options), "&Options");
-    AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
-    // Never in the menu bar: the notification icon's popup menu.
-    popup_ = popupOf({{mnuHiddenStart, "Start"}, {mnuHiddenPause, "Pause"}, {mnuHiddenStop, "Stop"}, {0, nullptr},
-                      {mnuHiddenSettings, "Settings"}, {mnuHiddenAbout, "About Clikpad"}, {0, nullptr},
-                      {mnuHiddenRestore, "Restore"}, {0, nullptr}, {mnuHiddenExit, "Exit"}});
-}
+frmMain::~frmMain() { destroy(); }
 
 void frmMain::createWindowAndControls() {
-    buildMenus();
-    createWindow({kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790, menuBar_,
-                  IDI_CLIKPAD});
+    popup_ = Menu::makePopup(kHiddenMenu);
+    createWindow({CLIKPAD_PRODUCT_NAME, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790,
+                  IDI_CLIKPAD},
+                 Menu::makeBar(kMenuBar));
     createControls(kLayout);
+    timer_.attach(hwnd());
 
-    picture_ = static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0));
-    if (picture_) SendMessageA(control(Image1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
+    picture_.reset(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0)));
+    SendMessageA(control(Image1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
     // The small image: the icon beside the clock is taken from here.
     SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
 
     fitStatusPanels();
-    StatusBar::setPanelText(control(StatusBar2), 1, "Timer: 0");
-    StatusBar::setPanelText(control(StatusBar2), 2, "Clicks: 0");
     panelTips_.add(control(StatusBar2), 1, kTimerTip);
     panelTips_.add(control(StatusBar2), 2, kClicksTip);
-    StatusBar::setPanelText(control(StatusBar1), 1, "Status: Stopped");
-    StatusBar::setPanelText(control(StatusBar1), 2, "Ad Detector: Off");
-
-    timer_.attach(hwnd());
-    EnableWindow(control(Command2), FALSE);
-    EnableWindow(control(Command3), FALSE);
-    Menu::setEnabled(popup_, mnuHiddenPause, false);
-    Menu::setEnabled(popup_, mnuHiddenStop, false);
+    run_.Stop();  // the controls as a stopped run shows them
+    showAdDetectorState(false);
 }
 
 void frmMain::connectHandlers() {
@@ -121,22 +103,12 @@ void frmMain::connectHandlers() {
 }
 
 void frmMain::Form_Load() {
-    SettingsStore store;
-    store.resetUnlessCurrentVersion();
-
-    const bool primary = SettingsStore::isTrue(store.read(SettingName::kButton));
-    frmSettings& settings = forms_.liveSettings();  // made hidden here; its own load step runs now
-    settings.setPrimaryButton(primary);
-    const bool adDetector = SettingsStore::isTrue(store.read(SettingName::kDetAd));
-    settings.setAdDetectorOn(adDetector);
-    showAdDetectorState(adDetector);
-    settings.setEventsText(store.read(SettingName::kEvents));
-    settings.setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
-    settings.setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
-    const bool onTop = SettingsStore::isOne(store.read(SettingName::kOnTop));
-    Menu::setChecked(menuBar_, mnuAlwaysOnTop, onTop);
-    if (onTop) SetTopMost(hwnd(), true);
-
+    SettingsStore::resetUnlessCurrentVersion();
+    const Settings stored = SettingsStore::load();
+    forms_.liveSettings().apply(stored);  // made hidden here; its own load step has read them too
+    showAdDetectorState(stored.adDetectorOn);
+    Menu::setChecked(menuBar(), mnuAlwaysOnTop, stored.alwaysOnTop);
+    if (stored.alwaysOnTop) SetTopMost(hwnd(), true);
     run_.ClearAdReference();
 }
 
@@ -148,14 +120,7 @@ void frmMain::Show() {
 }
 
 void frmMain::Form_Resize() {
-    if (IsIconic(hwnd()) && !besideClock_) {
-        bool hide = false;
-        {
-            SettingsStore store;
-            hide = SettingsStore::isOne(store.read(SettingName::kHide));
-        }
-        if (hide) minimizeBesideClock();
-    }
+    if (IsIconic(hwnd()) && !besideClock_ && SettingsStore::minimizeBesideClock()) minimizeBesideClock();
     if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
 }
 
@@ -175,7 +140,7 @@ void frmMain::dpiChanged() {
 void frmMain::fitStatusPanels() {
     // Both bars split at the same place, so their panels line up.
     for (const Control bar : {StatusBar2, StatusBar1})
-        StatusBar::fitFirstPanel(control(bar), {"Status: Stopped", "Status: Running", "Status: Paused"});
+        StatusBar::fitFirstPanel(control(bar), {ClickRun::kStopped, ClickRun::kRunning, ClickRun::kPaused});
 }
 
 bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -225,22 +190,22 @@ void frmMain::enableRunButton(Control button, bool enabled) {
 
 void frmMain::setStartEnabled(bool enabled) {
     enableRunButton(Command1, enabled);
-    Menu::setEnabled(popup_, mnuHiddenStart, enabled);
+    Menu::setEnabled(mnuHidden(), mnuHiddenStart, enabled);
 }
 
 void frmMain::setPauseEnabled(bool enabled) {
     enableRunButton(Command2, enabled);
-    Menu::setEnabled(popup_, mnuHiddenPause, enabled);
+    Menu::setEnabled(mnuHidden(), mnuHiddenPause, enabled);
 }
 
 void frmMain::setStopEnabled(bool enabled) {
     enableRunButton(Command3, enabled);
-    Menu::setEnabled(popup_, mnuHiddenStop, enabled);
+    Menu::setEnabled(mnuHidden(), mnuHiddenStop, enabled);
 }
 
 void frmMain::setPauseCaption(const std::string& caption) {
     setWindowText(control(Command2), caption);
-    Menu::setCaption(popup_, mnuHiddenPause, caption);
+    Menu::setCaption(mnuHidden(), mnuHiddenPause, caption);
 }
 
 std::string frmMain::pauseCaption() const { return windowText(control(Command2)); }
@@ -256,7 +221,7 @@ void frmMain::reportUnusableTimes() {
                 "The list of times between clicks is empty or holds a time Clikpad cannot count down.\n\n"
                 "Open Options > Settings and enter whole seconds from 1 to 32766, separated by commas "
                 "(for example 4 or 5,10).",
-                kTitle);
+                CLIKPAD_PRODUCT_NAME);
 }
 
 bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }
@@ -272,4 +237,4 @@ void frmMain::settingsSaved(bool adDetectorOn) {
     run_.Stop();
 }
 
-bool frmMain::alwaysOnTopChecked() const { return Menu::isChecked(menuBar_, mnuAlwaysOnTop); }
+bool frmMain::alwaysOnTopChecked() const { return Menu::isChecked(menuBar(), mnuAlwaysOnTop); }

@@ -30,8 +30,8 @@ public:
     void Form_Load();
     void Show();  // shown normal, focus on Start
 
-    HMENU menuBar() const { return menuBar_; }
-    HMENU mnuHidden() const { return popup_; }
+    HMENU menuBar() const { return GetMenu(hwnd()); }
+    HMENU mnuHidden() const { return popup_.get(); }
     ClickRun& run() { return run_; }
     const WindowTimer& Timer1() const { return timer_; }
     const PanelTips& panelTips() const { return panelTips_; }
@@ -59,14 +59,13 @@ public:
     // MainWindowLink
     bool alwaysOnTopChecked() const override;
     void settingsSaved(bool adDetectorOn) override;
-    void enableWindow() override { EnableWindow(hwnd(), TRUE); }
+    HWND window() const override { return hwnd(); }
 
 protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void dpiChanged() override;
 
 private:
-    void buildMenus();
     void createWindowAndControls();
     void connectHandlers();
     void showAdDetectorState(bool on);
@@ -94,10 +93,9 @@ private:
     TrayIcon tray_;
     bool besideClock_ = false;
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
-    HMENU menuBar_ = nullptr;
-    HMENU popup_ = nullptr;
+    OwnedMenu popup_;
     std::optional<Control> focusToPassOn_;
-    HBITMAP picture_ = nullptr;
+    OwnedBitmap picture_;
     PanelTips panelTips_;
     WindowTimer timer_{1, 1000};
     ClickRun run_{*this, *this};

@@ -22,9 +22,9 @@ void frmMain::mnuAbout_Click() {
 
 void frmMain::mnuAlwaysOnTop_Click() {
     const bool on = !alwaysOnTopChecked();
-    Menu::setChecked(menuBar_, mnuAlwaysOnTop, on);
+    Menu::setChecked(menuBar(), mnuAlwaysOnTop, on);
     SetTopMost(hwnd(), on);
-    SettingsStore().write(SettingName::kOnTop, SettingsStore::oneZeroText(on));
+    SettingsStore::saveAlwaysOnTop(on);
 }
 
 void frmMain::mnuContents_Click() { HtmlHelp::displayTopic(executableFolder() + "\\" + kHelpFile, kHelpTopic); }
@@ -74,6 +74,6 @@ void frmMain::showPopupMenu() {
     SetForegroundWindow(hwnd());
     POINT pointer{};
     GetCursorPos(&pointer);
-    TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_LEFTBUTTON, pointer.x, pointer.y, 0, hwnd(), nullptr);
+    TrackPopupMenu(popup_.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON, pointer.x, pointer.y, 0, hwnd(), nullptr);
     PostMessageA(hwnd(), WM_NULL, 0, 0);
 }

@@ -8,7 +8,7 @@
 
 enum class ControlKind { Frame, PushButton, OptionButton, CheckBox, TextBox, Label, PictureBox, StatusBar };
 
-struct ControlSpec {
+struct ControlLayout {
     const char* name;
     ControlKind kind;
     int container;  // index of the containing frame in the same table, or kInWindow

@@ -27,15 +27,14 @@ ATOM registerFormClass(WNDPROC procedure) {
 
 // The layouts' twips were measured for an 8-point MS Sans Serif; the wider
 // message fonts of today's systems would cut captions short.
-HFONT createLayoutFont(UINT dpi) {
+OwnedFont createLayoutFont(UINT dpi) {
     LOGFONTA font{};
     font.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-    HFONT created = CreateFontIndirectA(&font);
-    return created ? created : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return OwnedFont(CreateFontIndirectA(&font));  // none: the controls keep the system's font
 }
 
 struct ClassAndStyle {
@@ -44,7 +43,7 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-ClassAndStyle classAndStyleOf(const ControlSpec& spec) {
+ClassAndStyle classAndStyleOf(const ControlLayout& spec) {
     const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     const DWORD group = spec.startsGroup ? WS_GROUP : 0;
     switch (spec.kind) {
@@ -74,25 +73,23 @@ Form::~Form() { destroy(); }
 
 void Form::destroy() {
     if (window_) DestroyWindow(window_);  // WM_NCDESTROY clears window_
-    if (font_) {
-        DeleteObject(font_);
-        font_ = nullptr;
-    }
+    font_.reset();
 }
 
 int Form::pixels(int twips) const { return twipsToPixels(twips, dpi_); }
 
-void Form::createWindow(const FormSpec& spec) {
+void Form::createWindow(const FormLayout& layout, OwnedMenu menuBar) {
     registerFormClass(&Form::windowProcedure);
     // cppcheck-suppress ignoredReturnValue ; WM_NCCREATE has already put the handle in window_
-    CreateWindowExA(spec.exStyle, kFormClass, spec.caption, spec.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                    nullptr, spec.menuBar, GetModuleHandleA(nullptr), this);
-    if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + spec.caption);
+    CreateWindowExA(layout.exStyle, kFormClass, layout.caption, layout.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                    nullptr, menuBar.get(), GetModuleHandleA(nullptr), this);
+    if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + layout.caption);
+    const bool hasMenu = menuBar.release() != nullptr;  // destroyed with the window from now on
     if (const UINT windowDpi = GetDpiForWindow(window_)) dpi_ = windowDpi;
-    iconId_ = spec.iconId;
+    iconId_ = layout.iconId;
     loadIcons();
-    RECT frame{0, 0, pixels(spec.clientWidthTwips), pixels(spec.clientHeightTwips)};
-    AdjustWindowRectExForDpi(&frame, spec.style, spec.menuBar != nullptr, spec.exStyle, dpi_);
+    RECT frame{0, 0, pixels(layout.clientWidthTwips), pixels(layout.clientHeightTwips)};
+    AdjustWindowRectExForDpi(&frame, layout.style, hasMenu, layout.exStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     font_ = createLayoutFont(dpi_);
@@ -110,7 +107,7 @@ void Form::loadIcons() {
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
 }
 
-void Form::createControls(std::span<const ControlSpec> layout) {
+void Form::createControls(std::span<const ControlLayout> layout) {
     layout_ = layout;
     // Created in table order, which is the keyboard order.
     for (std::size_t i = 0; i < layout.size(); ++i) controls_.push_back(createControl(static_cast<int>(i)));
@@ -122,9 +119,9 @@ void Form::createControls(std::span<const ControlSpec> layout) {
 }
 
 Form::PixelBounds Form::pixelBounds(int index) const {
-    const ControlSpec& spec = layout_[static_cast<std::size_t>(index)];
+    const ControlLayout& spec = layout_[static_cast<std::size_t>(index)];
     int left = spec.bounds.left, top = spec.bounds.top;
-    for (int outer = spec.container; outer != ControlSpec::kInWindow;
+    for (int outer = spec.container; outer != ControlLayout::kInWindow;
          outer = layout_[static_cast<std::size_t>(outer)].container) {
         left += layout_[static_cast<std::size_t>(outer)].bounds.left;
         top += layout_[static_cast<std::size_t>(outer)].bounds.top;
@@ -133,7 +130,7 @@ Form::PixelBounds Form::pixelBounds(int index) const {
 }
 
 HWND Form::createControl(int index) {
-    const ControlSpec& spec = layout_[static_cast<std::size_t>(index)];
+    const ControlLayout& spec = layout_[static_cast<std::size_t>(index)];
     const auto kind = classAndStyleOf(spec);
     const PixelBounds bounds = pixelBounds(index);
     HWND control = CreateWindowExA(kind.exStyle, kind.className, spec.caption ? spec.caption : "", kind.style | spec.style,
@@ -141,20 +138,19 @@ HWND Form::createControl(int index) {
                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId(index))),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) throw std::runtime_error(std::string("Cannot create the control ") + spec.name);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return control;
 }
 
 void Form::rescale(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
-    HFONT previousFont = std::exchange(font_, createLayoutFont(dpi_));
+    const OwnedFont previousFont = std::exchange(font_, createLayoutFont(dpi_));  // in use until replaced
     for (int index = 0; index < controlCount(); ++index) {
         const PixelBounds bounds = pixelBounds(index);
         SetWindowPos(control(index), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(control(index), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        SendMessageA(control(index), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
-    if (previousFont) DeleteObject(previousFont);
     loadIcons();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/Handles.h"
 #include "platform/Win32.h"
 
 #include <functional>
@@ -12,14 +13,13 @@
 #include <string>
 #include <vector>
 
-struct FormSpec {
+struct FormLayout {
     const char* caption;
     DWORD style;
     DWORD exStyle;
     int clientWidthTwips;
     int clientHeightTwips;
-    HMENU menuBar = nullptr;  // owned by the window once created
-    int iconId = 0;            // icon resource of the title bar and task switcher, 0 for none
+    int iconId = 0;  // icon resource of the title bar and task switcher, 0 for none
 };
 
 class Form {
@@ -45,9 +45,9 @@ public:
 
 protected:
     // The window is sized from the client area its layout needs, with the frame,
-    // caption and menu bar of the system it runs on.
-    void createWindow(const FormSpec& spec);
-    void createControls(std::span<const ControlSpec> layout);
+    // caption and menu bar of the system it runs on. The window takes the menu bar.
+    void createWindow(const FormLayout& layout, OwnedMenu menuBar = {});
+    void createControls(std::span<const ControlLayout> layout);
 
     void onCommand(UINT id, std::function<void()> handler) { commands_[id] = std::move(handler); }
     // Messages of one control, before the control's own procedure sees them; the
@@ -79,8 +79,8 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     int iconId_ = 0;
     HICON smallIcon_ = nullptr;
-    HFONT font_ = nullptr;
-    std::span<const ControlSpec> layout_;
+    OwnedFont font_;
+    std::span<const ControlLayout> layout_;
     std::vector<HWND> controls_;
     std::map<UINT, std::function<void()>> commands_;
     std::map<UINT_PTR, std::function<void()>> timers_;

@@ -4,6 +4,21 @@
 
 namespace Menu {
 
+OwnedMenu makePopup(std::span<const Item> items) {
+    OwnedMenu menu(CreatePopupMenu());
+    for (const auto& [id, caption] : items) AppendMenuA(menu.get(), id == 0 ? MF_SEPARATOR : MF_STRING, id, caption);
+    return menu;
+}
+
+OwnedMenu makeBar(std::span<const Popup> popups) {
+    OwnedMenu bar(CreateMenu());
+    for (const auto& [caption, items] : popups) {
+        OwnedMenu popup = makePopup(items);
+        if (AppendMenuA(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.get()), caption)) popup.release();
+    }
+    return bar;
+}
+
 void setChecked(HMENU menu, UINT id, bool checked) {
     CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -1,5 +1,7 @@
 #include "platform/StatusBar.h"
 
+#include "platform/Handles.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -7,16 +9,14 @@
 namespace StatusBar {
 
 void fitFirstPanel(HWND bar, std::initializer_list<const char*> texts) {
-    HDC dc = GetDC(bar);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)));
+    const WindowDC dc(bar);
+    const SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)));
     int widest = 0;
     for (const char* text : texts) {
         SIZE extent{};
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+        GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &extent);
         widest = extent.cx > widest ? extent.cx : widest;
     }
-    SelectObject(dc, previous);
-    ReleaseDC(bar, dc);
     int borders[3] = {};  // horizontal, vertical, between panels
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     int rightEdges[2] = {widest + 2 * borders[2] + 4, -1};

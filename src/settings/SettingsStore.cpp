@@ -5,83 +5,118 @@
 
 #include <cctype>
 
+namespace SettingsStore {
 namespace {
 
 constexpr const char* kSettingsPath = "SOFTWARE\\Talvick Software\\Clikpad";
 
 SettingsLocation& chosenLocation() {
-    static SettingsLocation location = SettingsStore::machineLocation();
+    static SettingsLocation location = machineLocation();
     return location;
 }
 
-bool canWriteAt(const SettingsLocation& candidate) {
-    cRegistry registry;
-    registry.ClassKey(candidate.hive);
-    registry.SectionKey(candidate.path);
-    try {
-        return registry.CreateKey();
-    } catch (const RegistryError&) {
-        return false;
+// One operation on the settings key: a cRegistry addressed at it, released at the end.
+class Key {
+public:
+    explicit Key(const SettingsLocation& at = location()) {
+        registry_.ClassKey(at.hive);
+        registry_.SectionKey(at.path);
     }
-}
+    // The stored text; "" when the value is missing or cannot be read. A value stored
+    // by hand with another type counts by its text (a DWORD 1 is "1"); binary data has none.
+    std::string read(std::string_view name) {
+        registry_.ValueKey(std::string(name));
+        registry_.ValueType(REG_SZ);
+        const Variant value = registry_.Value();
+        return value.kind() == Variant::Kind::ByteArray ? std::string() : value.toText();
+    }
+    void write(std::string_view name, std::string_view text) {
+        registry_.ValueKey(std::string(name));
+        registry_.ValueType(REG_SZ);
+        registry_.Value(Variant(std::string(text)));
+    }
+    bool writable() {
+        try {
+            return registry_.CreateKey();
+        } catch (const RegistryError&) {
+            return false;
+        }
+    }
 
-bool holdsCurrentVersion(const SettingsLocation& candidate) {
-    cRegistry registry;
-    registry.ClassKey(candidate.hive);
-    registry.SectionKey(candidate.path);
-    registry.ValueKey(std::string(SettingName::kVer));
-    return registry.Value().toText() == SettingsStore::kVersion;
-}
+private:
+    cRegistry registry_;
+};
+
+// The reading rules: only the exact texts select the first choice.
+bool isTrue(const std::string& text) { return text == "True"; }
+bool isOne(const std::string& text) { return text == "1"; }
+const char* trueFalse(bool on) { return on ? "True" : "False"; }
+const char* oneZero(bool on) { return on ? "1" : "0"; }
 
 }  // namespace
 
-SettingsLocation SettingsStore::machineLocation() { return {cRegistry::kLocalMachine, kSettingsPath}; }
+SettingsLocation machineLocation() { return {cRegistry::kLocalMachine, kSettingsPath}; }
 
-SettingsLocation SettingsStore::userLocation() { return {cRegistry::kCurrentUser, kSettingsPath}; }
+SettingsLocation userLocation() { return {cRegistry::kCurrentUser, kSettingsPath}; }
 
-void SettingsStore::chooseLocation() { chooseLocation(machineLocation(), userLocation()); }
+void chooseLocation() { chooseLocation(machineLocation(), userLocation()); }
 
-void SettingsStore::chooseLocation(const SettingsLocation& machine, const SettingsLocation& user) {
+void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user) {
     // A manifested 64-bit program gets no registry virtualisation, so without
     // elevation the machine key is read-only and every normal start keeps its
     // settings in the user's own key. A first elevated start must not hide those
     // behind a fresh machine key of defaults. Should the user's key fail too, the
     // first write reports it.
-    const bool machineTaken = holdsCurrentVersion(machine) || !holdsCurrentVersion(user);
-    chosenLocation() = machineTaken && canWriteAt(machine) ? machine : user;
+    const bool machineTaken = Key(machine).read("Ver") == kFormatMarker || Key(user).read("Ver") != kFormatMarker;
+    chosenLocation() = machineTaken && Key(machine).writable() ? machine : user;
 }
 
-const SettingsLocation& SettingsStore::location() { return chosenLocation(); }
+const SettingsLocation& location() { return chosenLocation(); }
 
-SettingsStore::SettingsStore() {
-    registry_.ClassKey(location().hive);
-    registry_.SectionKey(location().path);
-    registry_.ValueType(REG_SZ);
-}
-
-std::string SettingsStore::read(std::string_view name) {
-    registry_.ValueKey(std::string(name));
-    const Variant value = registry_.Value();
-    registry_.ValueType(REG_SZ);  // a read replaces it with the stored type
-    // A value someone stored with another type counts by its text (a DWORD 1 is "1");
-    // binary data has no text and reads as missing.
-    return value.kind() == Variant::Kind::ByteArray ? std::string() : value.toText();
-}
-
-void SettingsStore::write(std::string_view name, std::string_view text) {
-    registry_.ValueKey(std::string(name));
-    registry_.ValueType(REG_SZ);
-    registry_.Value(Variant(std::string(text)));
-}
-
-bool SettingsStore::resetUnlessCurrentVersion() {
-    if (read(SettingName::kVer) == kVersion) return false;
-    for (const auto& [name, text] : kDefaults) write(name, text);
+bool resetUnlessCurrentVersion() {
+    Key key;
+    if (key.read("Ver") == kFormatMarker) return false;
+    for (const auto& [name, text] : kDefaults) key.write(name, text);
     return true;
 }
 
-bool SettingsStore::loopsOnRun(const std::string& loopText) {
+Settings load() {
+    Key key;
+    Settings settings;
+    settings.primaryButton = isTrue(key.read("Button"));
+    settings.adDetectorOn = isTrue(key.read("DetAd"));
+    settings.events = key.read("Events");
+    settings.minimizeBesideClock = isOne(key.read("Hide"));
+    settings.loop = isTrue(key.read("Loop"));
+    settings.alwaysOnTop = isOne(key.read("OnTop"));
+    return settings;
+}
+
+void saveDialogSettings(const Settings& settings) {
+    Key key;
+    key.write("Button", trueFalse(settings.primaryButton));
+    key.write("DetAd", trueFalse(settings.adDetectorOn));
+    key.write("Events", settings.events);
+    key.write("Hide", oneZero(settings.minimizeBesideClock));
+    key.write("Loop", trueFalse(settings.loop));
+}
+
+bool minimizeBesideClock() { return isOne(Key().read("Hide")); }
+
+void saveAlwaysOnTop(bool on) { Key().write("OnTop", oneZero(on)); }
+
+RunSettings forRun() {
+    Key key;
+    RunSettings run;
+    run.events = key.read("Events");
+    run.loopText = key.read("Loop");
+    return run;
+}
+
+bool loopsOnRun(const std::string& loopText) {
     std::string upper = loopText;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper == "TRUE";
 }
+
+}  // namespace SettingsStore

@@ -1,6 +1,6 @@
 // The settings that survive a restart: seven text values under one registry key,
-// guarded by the version marker "Ver". Each operation makes its own SettingsStore,
-// uses it and lets it go; no key stays open in between.
+// guarded by the marker "Ver". The reading rules live here and nowhere else. Each
+// operation opens its own cRegistry and lets it go; no key stays open in between.
 #pragma once
 
 #include "registry/cRegistry.h"
@@ -17,58 +17,58 @@ struct SettingsLocation {
     bool operator==(const SettingsLocation&) const = default;
 };
 
-namespace SettingName {
-inline constexpr std::string_view kButton = "Button";
-inline constexpr std::string_view kDetAd = "DetAd";
-inline constexpr std::string_view kEvents = "Events";
-inline constexpr std::string_view kHide = "Hide";
-inline constexpr std::string_view kLoop = "Loop";
-inline constexpr std::string_view kVer = "Ver";
-inline constexpr std::string_view kOnTop = "OnTop";
-}  // namespace SettingName
-
-class SettingsStore {
-public:
-    static constexpr std::string_view kVersion = "4.3";
-    // Written in this order, the marker sixth, whenever the marker is not kVersion.
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kDefaults{{
-        {SettingName::kButton, "True"},
-        {SettingName::kDetAd, "False"},
-        {SettingName::kEvents, "4"},
-        {SettingName::kHide, "0"},
-        {SettingName::kLoop, "True"},
-        {SettingName::kVer, kVersion},
-        {SettingName::kOnTop, "0"},
-    }};
-
-    static SettingsLocation machineLocation();
-    static SettingsLocation userLocation();
-
-    // Decided once at start-up: the machine key when this run may write there and
-    // it holds the current settings, or the user's key holds none; otherwise the
-    // same path for the current user.
-    static void chooseLocation();
-    static void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user);
-    static const SettingsLocation& location();
-
-    SettingsStore();
-
-    // The stored text; "" when the value is missing or cannot be read.
-    std::string read(std::string_view name);
-    void write(std::string_view name, std::string_view text);
-
-    // Writes all seven defaults unless "Ver" holds exactly kVersion. Returns whether it wrote.
-    bool resetUnlessCurrentVersion();
-
-    // Reading rules: only the exact texts select the first choice.
-    static bool isTrue(const std::string& text) { return text == "True"; }
-    static bool isOne(const std::string& text) { return text == "1"; }
-    // The click run alone ignores case when it asks whether to loop.
-    static bool loopsOnRun(const std::string& loopText);
-
-    static std::string_view trueFalseText(bool on) { return on ? "True" : "False"; }
-    static std::string_view oneZeroText(bool on) { return on ? "1" : "0"; }
-
-private:
-    cRegistry registry_;
+// The settings as the program uses them; a value that is missing or holds any other
+// text means the second choice.
+struct Settings {
+    bool primaryButton = false;        // "Button" is "True"
+    bool adDetectorOn = false;         // "DetAd" is "True"
+    std::string events;                // "Events" as stored
+    bool minimizeBesideClock = false;  // "Hide" is "1"
+    bool loop = false;                 // "Loop" is "True"
+    bool alwaysOnTop = false;          // "OnTop" is "1"
 };
+
+// What a run keeps from its Start.
+struct RunSettings {
+    std::string events;
+    std::string loopText;  // the run alone ignores case: see loopsOnRun
+};
+
+namespace SettingsStore {
+
+// The marker of the stored settings' format: "Ver" = "4.3". It is not the product's
+// version and does not follow it; another marker makes start-up write the defaults.
+inline constexpr std::string_view kFormatMarker = "4.3";
+// Written in this order, the marker sixth, whenever the marker is not kFormatMarker.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kDefaults{{
+    {"Button", "True"},
+    {"DetAd", "False"},
+    {"Events", "4"},
+    {"Hide", "0"},
+    {"Loop", "True"},
+    {"Ver", kFormatMarker},
+    {"OnTop", "0"},
+}};
+
+SettingsLocation machineLocation();
+SettingsLocation userLocation();
+// Decided once at start-up: the machine key when this run may write there and it
+// holds the current settings, or the user's key holds none; otherwise the same path
+// for the current user.
+void chooseLocation();
+void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user);
+const SettingsLocation& location();
+
+// Writes all seven defaults unless "Ver" holds exactly kFormatMarker. Returns whether it wrote.
+bool resetUnlessCurrentVersion();
+// Every setting, read in the key's order: "Button", "DetAd", "Events", "Hide", "Loop", "OnTop".
+Settings load();
+// The Settings dialog's five, written in that order; "OnTop" and "Ver" are left alone.
+void saveDialogSettings(const Settings& settings);
+bool minimizeBesideClock();  // "Hide" read afresh, at each minimise
+void saveAlwaysOnTop(bool on);
+RunSettings forRun();
+// Loops when the upper-case text is "TRUE": the one reading rule that ignores case.
+bool loopsOnRun(const std::string& loopText);
+
+}  // namespace SettingsStore

@@ -11,10 +11,10 @@
 namespace {
 
 using K = ControlKind;
-constexpr int W = ControlSpec::kInWindow;
+constexpr int W = ControlLayout::kInWindow;
 
 // Keyboard order; positions in twips relative to the container.
-constexpr std::array<ControlSpec, frmSettings::kControlCount> kLayout{{
+constexpr std::array<ControlLayout, frmSettings::kControlCount> kLayout{{
     {"Frame1", K::Frame, W, "Time Events", {120, 120, 2175, 1215}},
     {"Frame2", K::Frame, W, "Loop Options", {120, 1440, 2175, 855}},
     {"Frame3", K::Frame, W, "Visual", {120, 2400, 2175, 855}},
@@ -36,9 +36,8 @@ constexpr std::array<ControlSpec, frmSettings::kControlCount> kLayout{{
 
 }  // namespace
 
-frmSettings::frmSettings(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
-    createWindow({"Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 5295, 3360, nullptr,
-                  IDI_CLIKPAD});
+frmSettings::frmSettings(MainWindowLink& mainWindow) : Dialog(mainWindow.window(), Command1), mainWindow_(mainWindow) {
+    createWindow({"Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 5295, 3360, IDI_CLIKPAD});
     createControls(kLayout);
     onCommand(controlId(Command1), [this] { Command1_Click(); });
     onCommand(controlId(Command2), [this] { Command2_Click(); });
@@ -47,22 +46,7 @@ frmSettings::frmSettings(MainWindowLink& mainWindow) : mainWindow_(mainWindow) {
 
 void frmSettings::Form_Load() {
     applyAlwaysOnTop();
-    SettingsStore store;
-    setPrimaryButton(SettingsStore::isTrue(store.read(SettingName::kButton)));
-    setAdDetectorOn(SettingsStore::isTrue(store.read(SettingName::kDetAd)));
-    setEventsText(store.read(SettingName::kEvents));
-    setMinimizeBesideClock(SettingsStore::isOne(store.read(SettingName::kHide)));
-    setLoop(SettingsStore::isTrue(store.read(SettingName::kLoop)));
-}
-
-void frmSettings::Show() {
-    if (!shownBefore_) centreOnScreen(hwnd());
-    shownBefore_ = true;
-    // A hidden window that is shown gets no size event: the showing counts as one.
-    applyAlwaysOnTop();
-    ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
-    SetFocus(control(Command1));
+    apply(SettingsStore::load());
 }
 
 void frmSettings::ErrorFunction(const std::string& key) {
@@ -82,31 +66,30 @@ void frmSettings::Command1_Click() {
         ErrorFunction(check.errorKey);
         return;
     }
-    save();
+    SettingsStore::saveDialogSettings(shown());
     mainWindow_.settingsSaved(adDetectorOn());
     Unload();
 }
 
 void frmSettings::Command2_Click() { Unload(); }
 
-void frmSettings::save() {
-    SettingsStore store;
-    store.write(SettingName::kButton, SettingsStore::trueFalseText(primaryButton()));
-    store.write(SettingName::kDetAd, SettingsStore::trueFalseText(adDetectorOn()));
-    store.write(SettingName::kEvents, eventsText());
-    store.write(SettingName::kHide, SettingsStore::oneZeroText(minimizeBesideClock()));
-    store.write(SettingName::kLoop, SettingsStore::trueFalseText(loop()));
+void frmSettings::apply(const Settings& settings) {
+    setPrimaryButton(settings.primaryButton);
+    setAdDetectorOn(settings.adDetectorOn);
+    setEventsText(settings.events);
+    setMinimizeBesideClock(settings.minimizeBesideClock);
+    setLoop(settings.loop);
 }
 
-void frmSettings::Unload() {
-    if (!exists()) return;
-    // The main window is enabled while this one still stands, so that Windows hands
-    // activation back to it and not to another program.
-    Form_Unload();
-    destroy();
+Settings frmSettings::shown() const {
+    Settings settings;
+    settings.primaryButton = primaryButton();
+    settings.adDetectorOn = adDetectorOn();
+    settings.events = eventsText();
+    settings.minimizeBesideClock = minimizeBesideClock();
+    settings.loop = loop();
+    return settings;
 }
-
-void frmSettings::Form_Unload() { mainWindow_.enableWindow(); }
 
 void frmSettings::applyAlwaysOnTop() {
     // Made topmost with the main window, and never made non-topmost again while open.
@@ -126,16 +109,7 @@ void frmSettings::selectOne(Control selected, Control other) {
     setChecked(control(other), false);
 }
 
-bool frmSettings::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    switch (message) {
-    case WM_SIZE:
-        applyAlwaysOnTop();
-        return false;
-    case WM_CLOSE:
-        Unload();
-        result = 0;
-        return true;
-    default:
-        return false;
-    }
+bool frmSettings::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_SIZE) applyAlwaysOnTop();
+    return Dialog::handleMessage(message, wParam, lParam, result);
 }

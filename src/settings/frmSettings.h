@@ -1,13 +1,15 @@
 // The Settings dialog. While it exists, shown or hidden, its controls are the live
 // settings: the click run reads the mouse button and the ad detector from them.
+// Closing it by any road destroys it; the next use makes it afresh.
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/Dialog.h"
 #include "settings/MainWindowLink.h"
+#include "settings/SettingsStore.h"
 
 #include <string>
 
-class frmSettings : public Form {
+class frmSettings : public Dialog {
 public:
     enum Control {
         Frame1, Frame2, Frame3, Frame4, Frame5, Command1, Command2, Label1, Option1, Option2,
@@ -16,8 +18,6 @@ public:
 
     // Creates the dialog hidden and runs its load step.
     explicit frmSettings(MainWindowLink& mainWindow);
-    // Unloaded while this class is still whole, so that its unload step runs.
-    ~frmSettings() override { Unload(); }
 
     bool adDetectorOn() const { return isChecked(control(Option1)); }
     void setAdDetectorOn(bool on);
@@ -29,30 +29,24 @@ public:
     void setMinimizeBesideClock(bool on) { setChecked(control(Check1), on); }
     bool loop() const { return isChecked(control(Option5)); }
     void setLoop(bool loop);
-
-    // Shows the dialog as it stands (no reload), centred on the screen the first time.
-    void Show();
+    // All five at once: what the store holds, or what the dialog shows.
+    void apply(const Settings& settings);
+    Settings shown() const;
 
     // Shows the validation message for "invalidchars", "toohigh" or "toolow";
     // any other key does nothing.
     void ErrorFunction(const std::string& key);
 
-    // Closing by any road runs the unload step, then destroys the dialog; the next
-    // use makes it afresh.
-    void Unload();
-
 protected:
+    void beforeShowing() override { applyAlwaysOnTop(); }
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void Form_Load();
-    void Form_Unload();
     void Command1_Click();
     void Command2_Click();
-    void save();
     void applyAlwaysOnTop();
     void selectOne(Control selected, Control other);
 
     MainWindowLink& mainWindow_;
-    bool shownBefore_ = false;
 };

@@ -16,8 +16,8 @@ namespace {
 class ButtonForm : public Form {
 public:
     explicit ButtonForm(std::function<void()> onClick) {
-        static constexpr std::array<ControlSpec, 1> layout{
-            {{"Button", ControlKind::PushButton, ControlSpec::kInWindow, "Throw", {120, 240, 1215, 375}}}};
+        static constexpr std::array<ControlLayout, 1> layout{
+            {{"Button", ControlKind::PushButton, ControlLayout::kInWindow, "Throw", {120, 240, 1215, 375}}}};
         createWindow({"Form test", WS_OVERLAPPEDWINDOW, 0, 3000, 1500});
         createControls(layout);
         onCommand(controlId(0), std::move(onClick));

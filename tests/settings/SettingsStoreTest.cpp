@@ -21,12 +21,12 @@ protected:
 TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults) {
     const Texts defaults = {{"Button", "True"}, {"DetAd", "False"}, {"Events", "4"}, {"Hide", "0"},
                             {"Loop", "True"},   {"Ver", "4.3"},     {"OnTop", "0"}, {"Foreign", "left alone"}};
-    EXPECT_EQ(SettingsStore().read(SettingName::kEvents), "");  // no key yet
+    EXPECT_EQ(SettingsStore::forRun().events, "");  // no key yet
     for (const std::string marker : {"", "4.2", " 4.3", "4.3"}) {  // "": none at all
         if (!marker.empty()) machine.putText("Ver", marker);
         machine.putText("Events", "5,10");
         machine.putText("Foreign", "left alone");
-        EXPECT_EQ(SettingsStore().resetUnlessCurrentVersion(), marker != "4.3") << marker;
+        EXPECT_EQ(SettingsStore::resetUnlessCurrentVersion(), marker != "4.3") << marker;
         EXPECT_EQ(machine.texts()["Events"], marker == "4.3" ? "5,10" : "4") << marker;
     }
     machine.putText("Events", "4");
@@ -34,16 +34,30 @@ TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults
     EXPECT_TRUE(user.texts().empty());
 }
 
-TEST_F(SettingsStoreTest, ReadsGiveTheTextOfWhatIsStoredAndOnlyTheExactTextsSelectTheFirstChoice) {
-    SettingsStore store;
+TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInAnyCase) {
+    const auto loaded = [] {
+        const Settings s = SettingsStore::load();
+        return std::string(s.primaryButton ? "1" : "0") + (s.adDetectorOn ? "1" : "0") +
+               (s.minimizeBesideClock ? "1" : "0") + (s.loop ? "1" : "0") + (s.alwaysOnTop ? "1" : "0") + s.events;
+    };
+    for (const auto& [name, text] : SettingsStore::kDefaults) machine.putText(std::string(name), std::string(text));
+    EXPECT_EQ(loaded(), "100104");  // button, ad detector, beside the clock, loop, on top, then the times
+    const std::pair<const char*, std::string> rows[] = {
+        {"True", "11111x"}, {"TRUE", "00000x"}, {"true", "00000x"}, {" True", "00000x"}, {"", "00000x"}};
+    for (const auto& [text, expected] : rows) {
+        for (const char* name : {"Button", "DetAd", "Loop"}) machine.putText(name, text);
+        for (const char* name : {"Hide", "OnTop"}) machine.putText(name, std::string(text) == "True" ? "1" : " 1");
+        machine.putText("Events", "x");
+        EXPECT_EQ(loaded(), expected) << text;
+    }
     machine.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
-    machine.put("OnTop", REG_BINARY, "1");                         // binary data has none
-    EXPECT_EQ(store.read(SettingName::kHide) + "|" + store.read(SettingName::kOnTop), "1|");
-    store.write(SettingName::kLoop, "False");  // after reading another type, still a plain string
-    EXPECT_EQ(machine.texts()["Loop"], "False");
-    for (const char* text : {"TRUE", "true", " True", "1", ""}) EXPECT_FALSE(SettingsStore::isTrue(text)) << text;
-    for (const char* text : {" 1", "01", "True", ""}) EXPECT_FALSE(SettingsStore::isOne(text)) << text;
-    EXPECT_TRUE(SettingsStore::isTrue("True") && SettingsStore::isOne("1"));
+    machine.put("OnTop", REG_BINARY, "1");                           // binary data has none
+    EXPECT_EQ(loaded(), "00100x");
+    SettingsStore::saveDialogSettings({true, false, "7", false, true, true});
+    EXPECT_EQ(machine.texts()["Button"] + machine.texts()["DetAd"] + machine.texts()["Events"] + machine.texts()["Hide"] +
+                  machine.texts()["Loop"] + machine.texts()["OnTop"].substr(0, 2),
+              "TrueFalse70True3:");  // "OnTop" left as it was
+    EXPECT_EQ(SettingsStore::forRun().loopText, "True");
     for (const char* text : {"true", "TRUE", "tRuE"}) EXPECT_TRUE(SettingsStore::loopsOnRun(text)) << text;
     for (const char* text : {"1", "yes", "", " True"}) EXPECT_FALSE(SettingsStore::loopsOnRun(text)) << text;
 }
@@ -65,5 +79,5 @@ TEST_F(SettingsStoreTest, TheMachineKeyIsTakenWhenWritableAndItHidesNoSettingsOf
     }
     const SettingsLocation nowhere{static_cast<std::int32_t>(0x80000009), "Software"};
     SettingsStore::chooseLocation(nowhere, nowhere);
-    EXPECT_THROW(SettingsStore().resetUnlessCurrentVersion(), RegistryError);
+    EXPECT_THROW(SettingsStore::resetUnlessCurrentVersion(), RegistryError);
 }

@@ -1,0 +1,25 @@
+#include "platform/Dialog.h"
+
+#include "platform/Window.h"
+
+void Dialog::Show() {
+    if (!shownBefore_) centreOnScreen(hwnd());
+    shownBefore_ = true;
+    beforeShowing();
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(control(focusControl_));
+}
+
+void Dialog::Unload() {
+    if (!exists()) return;
+    EnableWindow(mainWindow_, TRUE);
+    destroy();
+}
+
+bool Dialog::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_CLOSE) return false;  // the close box and Alt+F4 come here
+    Unload();
+    result = 0;
+    return true;
+}
