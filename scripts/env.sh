@@ -1,5 +1,6 @@
-# Shared by scripts/test, scripts/run and scripts/native-checks: packages, build tree, Wine prefix,
-# virtual display and wineserver. Source it; it defines functions only.
+# Shared by scripts/test, scripts/run, scripts/release and scripts/native-checks: the
+# build tree and Wine prefix (variables set and exported on sourcing), and functions
+# for packages, building, the virtual display and the wineserver. Source it.
 
 CLIKPAD_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 CLIKPAD_BUILD=${CLIKPAD_BUILD:-$CLIKPAD_ROOT/build/mingw}

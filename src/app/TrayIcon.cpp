@@ -1,5 +1,7 @@
 #include "app/TrayIcon.h"
 
+#include "version.h"
+
 #include <cstring>
 
 bool TrayIcon::add(HWND callbackWindow, HICON icon) {
@@ -10,9 +12,9 @@ bool TrayIcon::add(HWND callbackWindow, HICON icon) {
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = kCallbackMessage;
     data_.hIcon = icon;
-    // The tip: "Clikpad", its terminator, and blanks to the end of the 64 bytes.
-    std::memset(data_.szTip, ' ', 64);
-    std::memcpy(data_.szTip, "Clikpad", 8);
+    // The tip: the product's name, its terminator, and blanks to the end of the 64 bytes.
+    std::memset(data_.szTip, ' ', sizeof data_.szTip);
+    std::memcpy(data_.szTip, CLIKPAD_PRODUCT_NAME, sizeof CLIKPAD_PRODUCT_NAME);
     shown_ = notifyIcon(NIM_ADD, &data_);
     return shown_;
 }

@@ -4,11 +4,12 @@
 #include "platform/NotifyIcon.h"
 #include "platform/NumberedError.h"
 #include "platform/WindowTimer.h"
+#include "version.h"
 
 namespace {
 
 void showAndExit(const std::string& text) {
-    showMessage(nullptr, text, "Clikpad");
+    showMessage(nullptr, text, CLIKPAD_PRODUCT_NAME);
     ExitProcess(1);
 }
 

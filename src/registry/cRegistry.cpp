@@ -100,12 +100,11 @@ Variant cRegistry::Value() {
 }
 
 void cRegistry::Value(const Variant& vValue) {
-    const Variant& value = vValue;
     RegKey key;
-    if (openOrCreateKey(key) != ERROR_SUCCESS) raise(RegistryError::kKeyFailure, setValueText(value));
-    if (valueType_ == REG_BINARY && value.kind() != Variant::Kind::ByteArray)
+    if (openOrCreateKey(key) != ERROR_SUCCESS) raise(RegistryError::kKeyFailure, setValueText(vValue));
+    if (valueType_ == REG_BINARY && vValue.kind() != Variant::Kind::ByteArray)
         throw RegistryError(RegistryError::kKeyFailure, {}, {});
-    if (writeValue(key, value) != ERROR_SUCCESS) raise(RegistryError::kSetValueFailure, setValueText(value));
+    if (writeValue(key, vValue) != ERROR_SUCCESS) raise(RegistryError::kSetValueFailure, setValueText(vValue));
 }
 
 Variant cRegistry::decode(std::uint32_t storedType, const std::string& data) const {

@@ -61,8 +61,6 @@ bool cRegistry::EnumerateSections(std::vector<std::string>& sSect, std::int32_t&
             ++iSectCount;
         }
         return true;
-    } catch (const NumberedError& failure) {
-        raise(RegistryError::kEnumerateFailure, failure.description());
     } catch (const std::exception& failure) {
         raise(RegistryError::kEnumerateFailure, failure.what());
     }
