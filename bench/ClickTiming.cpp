@@ -7,8 +7,8 @@
 #include "settings/TimeText.h"
 
 #include <algorithm>
-#include <map>
 #include <cmath>
+#include <map>
 #include <numeric>
 
 namespace {
@@ -47,9 +47,13 @@ ClickTiming Summarise(const std::string& label, const std::vector<double>& offse
 
 ClickTiming MeasureClickTiming(const std::string& label, const std::string& events, int seconds) {
     deleteSettings();
-    for (const auto& [name, text] : std::map<std::string, std::string>{
-             {"Ver", "4.3"}, {"Button", "True"}, {"DetAd", "False"}, {"Events", events}, {"Hide", "0"}, {"Loop", "True"},
-             {"OnTop", "0"}})
+    for (const auto& [name, text] : std::map<std::string, std::string>{{"Ver", "4.3"},
+                                                                       {"Button", "True"},
+                                                                       {"DetAd", "False"},
+                                                                       {"Events", events},
+                                                                       {"Hide", "0"},
+                                                                       {"Loop", "True"},
+                                                                       {"OnTop", "0"}})
         RegSetKeyValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", name.c_str(), REG_SZ, text.c_str(),
                         static_cast<DWORD>(text.size() + 1));
     std::vector<int> intervals;
@@ -69,6 +73,7 @@ ClickTiming MeasureClickTiming(const std::string& label, const std::string& even
     pumpFor(static_cast<DWORD>(seconds) * 1000 + 300);
 
     std::vector<double> sinceStart;
-    for (const auto& down : target.receivedOf({WM_LBUTTONDOWN})) sinceStart.push_back(SecondsBetween(started, down.ticks));
+    for (const auto& down : target.receivedOf({WM_LBUTTONDOWN}))
+        sinceStart.push_back(SecondsBetween(started, down.ticks));
     return Summarise(label, OffsetsFromSchedule(sinceStart, intervals));
 }

@@ -20,7 +20,9 @@ double fileKiB(const std::string& path) {
 ULONGLONG cpu100ns(HANDLE process) {
     FILETIME created{}, exited{}, kernel{}, user{};
     GetProcessTimes(process, &created, &exited, &kernel, &user);
-    const auto value = [](FILETIME time) { return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
+    const auto value = [](FILETIME time) {
+        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
     return value(kernel) + value(user);
 }
 

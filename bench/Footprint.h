@@ -4,8 +4,8 @@
 
 struct Footprint {
     double exeKiB = 0;
-    double startupMs = 0;  // median, process start to main window visible
-    double privateKiB = 0;  // private memory after start-up
+    double startupMs = 0;     // median, process start to main window visible
+    double privateKiB = 0;    // private memory after start-up
     double cpuStoppedMs = 0;  // CPU time used over the measuring period, idle
     double cpuRunningMs = 0;  // the same with a click run going (Clikpad only)
 };

@@ -38,7 +38,9 @@ void measureCpu(int seconds, Footprint& ours, Footprint& baseline) {
     FILETIME unused{}, kernel{}, user{};
     const auto cpu = [&](HANDLE process) {
         GetProcessTimes(process, &unused, &unused, &kernel, &user);
-        const auto value = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+        const auto value = [](FILETIME t) {
+            return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        };
         return static_cast<double>(value(kernel) + value(user)) / 10000.0;
     };
     const double oursBefore = cpu(clikpad.handle()), bareBefore = cpu(bare.handle());

@@ -79,7 +79,8 @@ void ClickRun::Tick() {
             return;
         }
         if (++state_.EventIndex > state_.LastEventIndex) state_.EventIndex = 0;
-        state_.Countdown = TimeText::eventValue(state_.EventList[static_cast<std::size_t>(state_.EventIndex)]).value_or(0);
+        state_.Countdown =
+            TimeText::eventValue(state_.EventList[static_cast<std::size_t>(state_.EventIndex)]).value_or(0);
     }
     showCountdownAndClicks();
     if (state_.ClickCount >= kClickCountWrap) state_.ClickCount = 0;

@@ -6,9 +6,9 @@
 #include "platform/MessageFilter.h"
 #include "platform/StatusBar.h"
 #include "resource.h"
-#include "version.h"
 #include "settings/SettingsStore.h"
 #include "settings/frmSettings.h"
+#include "version.h"
 
 #include <algorithm>
 #include <array>
@@ -36,17 +36,24 @@ constexpr const char* kClicksTip = "Total number of clicks/games played";
 // Start, Pause, Stop: the keyboard focus moves on in this order, and from Stop back to Start.
 constexpr std::array<frmMain::Control, 3> kRunButtons{frmMain::Command1, frmMain::Command2, frmMain::Command3};
 
-constexpr Menu::Item kOptionsMenu[] = {
-    {frmMain::mnuSettings, "&Settings"}, {frmMain::mnuAlwaysOnTop, "&Always On Top"}, {0, nullptr},
-    {frmMain::mnuExit, "E&xit"}};
+constexpr Menu::Item kOptionsMenu[] = {{frmMain::mnuSettings, "&Settings"},
+                                       {frmMain::mnuAlwaysOnTop, "&Always On Top"},
+                                       {0, nullptr},
+                                       {frmMain::mnuExit, "E&xit"}};
 constexpr Menu::Item kHelpMenu[] = {{frmMain::mnuContents, "Contents\tF1"},
                                     {frmMain::mnuAbout, "About " CLIKPAD_PRODUCT_NAME}};
 constexpr Menu::Popup kMenuBar[] = {{"&Options", kOptionsMenu}, {"&Help", kHelpMenu}};
 // Never in the menu bar: the notification icon's popup menu.
-constexpr Menu::Item kHiddenMenu[] = {
-    {frmMain::mnuHiddenStart, "Start"}, {frmMain::mnuHiddenPause, "Pause"}, {frmMain::mnuHiddenStop, "Stop"},
-    {0, nullptr}, {frmMain::mnuHiddenSettings, "Settings"}, {frmMain::mnuHiddenAbout, "About " CLIKPAD_PRODUCT_NAME},
-    {0, nullptr}, {frmMain::mnuHiddenRestore, "Restore"}, {0, nullptr}, {frmMain::mnuHiddenExit, "Exit"}};
+constexpr Menu::Item kHiddenMenu[] = {{frmMain::mnuHiddenStart, "Start"},
+                                      {frmMain::mnuHiddenPause, "Pause"},
+                                      {frmMain::mnuHiddenStop, "Stop"},
+                                      {0, nullptr},
+                                      {frmMain::mnuHiddenSettings, "Settings"},
+                                      {frmMain::mnuHiddenAbout, "About " CLIKPAD_PRODUCT_NAME},
+                                      {0, nullptr},
+                                      {frmMain::mnuHiddenRestore, "Restore"},
+                                      {0, nullptr},
+                                      {frmMain::mnuHiddenExit, "Exit"}};
 
 }  // namespace
 
@@ -61,9 +68,9 @@ frmMain::~frmMain() { destroy(); }
 
 void frmMain::createWindowAndControls() {
     popup_ = Menu::makePopup(kHiddenMenu);
-    createWindow({CLIKPAD_PRODUCT_NAME, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790,
-                  IDI_CLIKPAD},
-                 Menu::makeBar(kMenuBar));
+    createWindow(
+        {CLIKPAD_PRODUCT_NAME, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 2775, 2790, IDI_CLIKPAD},
+        Menu::makeBar(kMenuBar));
     createControls(kLayout);
     timer_.attach(hwnd());
 

@@ -14,12 +14,32 @@
 
 class frmMain : public Form, public RunControls, public ClickChoices, public MainWindowLink {
 public:
-    enum Control { Frame1, Image1, Command1, Command2, Command3, Picture1, StatusBar2, StatusBar1, Picture2, kControlCount };
+    enum Control {
+        Frame1,
+        Image1,
+        Command1,
+        Command2,
+        Command3,
+        Picture1,
+        StatusBar2,
+        StatusBar1,
+        Picture2,
+        kControlCount
+    };
 
     enum MenuId : UINT {
-        mnuSettings = 2001, mnuAlwaysOnTop, mnuExit, mnuContents, mnuAbout,
-        mnuHiddenStart = 2101, mnuHiddenPause, mnuHiddenStop, mnuHiddenSettings, mnuHiddenAbout,
-        mnuHiddenRestore, mnuHiddenExit
+        mnuSettings = 2001,
+        mnuAlwaysOnTop,
+        mnuExit,
+        mnuContents,
+        mnuAbout,
+        mnuHiddenStart = 2101,
+        mnuHiddenPause,
+        mnuHiddenStop,
+        mnuHiddenSettings,
+        mnuHiddenAbout,
+        mnuHiddenRestore,
+        mnuHiddenExit
     };
 
     // Builds the window with its controls and menus; Form_Load brings the stored

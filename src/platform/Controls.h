@@ -13,7 +13,7 @@ struct ControlLayout {
     ControlKind kind;
     int container;  // index of the containing frame in the same table, or kInWindow
     const char* caption;
-    TwipsRect bounds;  // relative to the container
+    TwipsRect bounds;          // relative to the container
     bool startsGroup = false;  // first option button of a set that excludes each other
     DWORD style = 0;           // added to the kind's own style (SS_ICON, SS_BITMAP, ...)
     static constexpr int kInWindow = -1;

@@ -25,7 +25,7 @@ std::string fatalErrorText(const std::exception_ptr& error) {
         std::string text = "Run-time error '" + std::to_string(numbered.number()) + "'";
         if (!numbered.source().empty()) text += " in " + numbered.source();
         text += ":\n\n" + (numbered.description().empty() ? std::string("Application-defined or object-defined error")
-                                                           : numbered.description());
+                                                          : numbered.description());
         return text;
     } catch (const std::exception& other) {
         return std::string("Unexpected error:\n\n") + other.what();

@@ -133,9 +133,9 @@ HWND Form::createControl(int index) {
     const ControlLayout& spec = layout_[static_cast<std::size_t>(index)];
     const auto kind = classAndStyleOf(spec);
     const PixelBounds bounds = pixelBounds(index);
-    HWND control = CreateWindowExA(kind.exStyle, kind.className, spec.caption ? spec.caption : "", kind.style | spec.style,
-                                   bounds.left, bounds.top, bounds.width, bounds.height, window_,
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId(index))),
+    HWND control = CreateWindowExA(kind.exStyle, kind.className, spec.caption ? spec.caption : "",
+                                   kind.style | spec.style, bounds.left, bounds.top, bounds.width, bounds.height,
+                                   window_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId(index))),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) throw std::runtime_error(std::string("Cannot create the control ") + spec.name);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

@@ -64,8 +64,8 @@ protected:
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                             DWORD_PTR data);
     LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     struct PixelBounds {
         int left, top, width, height;  // relative to the window's client area

@@ -29,9 +29,7 @@ void setEnabled(HMENU menu, UINT id, bool enabled) {
     EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool isEnabled(HMENU menu, UINT id) {
-    return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-}
+bool isEnabled(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0; }
 
 void setCaption(HMENU menu, UINT id, const std::string& caption) {
     MENUITEMINFOA info{};

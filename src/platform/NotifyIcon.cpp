@@ -32,7 +32,8 @@ bool notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     const IconKey key{data->hWnd, data->uID};
     auto& icons = shownIcons();
     if (message == NIM_DELETE) std::erase(icons, key);
-    if (done && (message == NIM_ADD || message == NIM_MODIFY) && std::find(icons.begin(), icons.end(), key) == icons.end())
+    if (done && (message == NIM_ADD || message == NIM_MODIFY) &&
+        std::find(icons.begin(), icons.end(), key) == icons.end())
         icons.push_back(key);
     return done;
 }

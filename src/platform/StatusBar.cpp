@@ -38,8 +38,8 @@ std::string panelText(HWND bar, int panel) {
 
 PanelTips::PanelTips()
     : tooltip_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr)) {}
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr),
+                               nullptr)) {}
 
 PanelTips::~PanelTips() {
     if (tooltip_) DestroyWindow(tooltip_);

@@ -26,8 +26,7 @@ std::optional<std::string> readStoredData(HKEY key, const std::string& name, DWO
     for (int attempt = 0; attempt < 4; ++attempt) {
         std::string data(size, '\0');
         DWORD received = size;
-        result = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                  reinterpret_cast<BYTE*>(data.data()), &received);
+        result = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &received);
         if (result == ERROR_SUCCESS) {
             data.resize(std::min(received, size));
             return data;
@@ -60,8 +59,7 @@ std::string withoutTerminator(std::string text) {
 
 bool cRegistry::KeyExists() const {
     RegKey key;
-    return RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kQueryAccess, key.receive()) ==
-           ERROR_SUCCESS;
+    return RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kQueryAccess, key.receive()) == ERROR_SUCCESS;
 }
 
 bool cRegistry::CreateKey() {
@@ -186,9 +184,7 @@ RegistryError cRegistry::error(std::int32_t number, const std::string& descripti
     throw error(number, description);
 }
 
-std::string cRegistry::hiveAndSection() const {
-    return std::to_string(classKey_) + "',Section: '" + sectionKey_;
-}
+std::string cRegistry::hiveAndSection() const { return std::to_string(classKey_) + "',Section: '" + sectionKey_; }
 
 std::string cRegistry::setValueText(const Variant& value) const {
     return "Failed to set registry value Key: '" + hiveAndSection() + "',Key: '" + valueKey_ + "' to value: '" +

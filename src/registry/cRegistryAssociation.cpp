@@ -9,7 +9,8 @@ namespace {
 // A write to HKEY_CLASSES_ROOT lands in the user's classes when the key already exists
 // there; writing the machine's classes as well makes the registration machine-wide.
 cRegistry::ClassesRoots& classesRoots() {
-    static cRegistry::ClassesRoots roots{{{cRegistry::kClassesRoot, ""}, {cRegistry::kLocalMachine, "SOFTWARE\\Classes\\"}}};
+    static cRegistry::ClassesRoots roots{
+        {{cRegistry::kClassesRoot, ""}, {cRegistry::kLocalMachine, "SOFTWARE\\Classes\\"}}};
     return roots;
 }
 constexpr const char* kShell = "\\shell\\";
@@ -57,8 +58,7 @@ void cRegistry::CreateEXEAssociation(std::string sExePath, std::string sClassNam
     writeVerb(sClassName, "open", orDefault(sOpenMenuText, kOpenMenuText), commandLine(" "));
     if (bSupportPrint) writeVerb(sClassName, "print", orDefault(sPrintMenuText, kPrintMenuText), commandLine(" /p "));
     if (bSupportInstall) {
-        writeVerb(sClassName, "add", orDefault(sInstallMenuText, kInstallMenuText + sAssociation),
-                  commandLine(" /a "));
+        writeVerb(sClassName, "add", orDefault(sInstallMenuText, kInstallMenuText + sAssociation), commandLine(" /a "));
     }
     if (bSupportNew) writeVerb(sClassName, "new", orDefault(sNewMenuText, kNewMenuText), commandLine(" /n "));
 

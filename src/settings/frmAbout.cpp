@@ -18,8 +18,9 @@ constexpr std::array<ControlLayout, frmAbout::kControlCount> kLayout{{
 }};
 
 // It ends with a blank.
-constexpr const char* kLegalNotice = CLIKPAD_COPYRIGHT ". All rights reserved. This program is provided as is, "
-                                                       "without warranty of any kind, either expressed or implied. ";
+constexpr const char* kLegalNotice = CLIKPAD_COPYRIGHT
+    ". All rights reserved. This program is provided as is, "
+    "without warranty of any kind, either expressed or implied. ";
 
 }  // namespace
 

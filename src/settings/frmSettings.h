@@ -12,8 +12,24 @@
 class frmSettings : public Dialog {
 public:
     enum Control {
-        Frame1, Frame2, Frame3, Frame4, Frame5, Command1, Command2, Label1, Option1, Option2,
-        Option3, Option4, Label2, Text1, Option5, Option6, Check1, kControlCount
+        Frame1,
+        Frame2,
+        Frame3,
+        Frame4,
+        Frame5,
+        Command1,
+        Command2,
+        Label1,
+        Option1,
+        Option2,
+        Option3,
+        Option4,
+        Label2,
+        Text1,
+        Option5,
+        Option6,
+        Check1,
+        kControlCount
     };
 
     // Creates the dialog hidden and runs its load step.

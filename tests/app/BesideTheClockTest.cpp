@@ -29,7 +29,8 @@ TEST_F(BesideTheClock, OnlyHideExactlyOneTakesTheWindowFromTheTaskbarToTheIcon) 
         EXPECT_EQ(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()), hide != "1") << hide;
         EXPECT_EQ(main().trayIcon().shown() && shown(icon()), hide == "1") << hide;
     }
-    EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage, NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
+    EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage,
+              NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
     EXPECT_EQ(icon().hWnd, control(frmMain::Picture2));
     EXPECT_EQ(iconWidth(icon().hIcon), GetSystemMetrics(SM_CXSMICON));
     EXPECT_EQ(std::string(icon().szTip, 64), std::string("Clikpad") + '\0' + std::string(56, ' '));
@@ -58,7 +59,7 @@ TEST_F(BesideTheClock, TheIconAnswersADoubleClickAndARightPressOnly) {
 TEST_F(BesideTheClock, EveryRoadBackOrOutTakesTheIconAlong) {
     const std::function<void()> roads[] = {
         [this] { command(frmMain::mnuHiddenRestore); }, [this] { command(frmMain::mnuHiddenExit); },
-        [this] { SendMessageA(main().hwnd(), WM_CLOSE, 0, 0); },  // the close box, Options > Exit
+        [this] { SendMessageA(main().hwnd(), WM_CLOSE, 0, 0); },          // the close box, Options > Exit
         [this] { SendMessageA(main().hwnd(), WM_ENDSESSION, TRUE, 0); },  // logoff
     };
     for (const auto& road : roads) {
@@ -76,7 +77,8 @@ TEST_F(BesideTheClock, EveryRoadBackOrOutTakesTheIconAlong) {
 
 TEST_F(BesideTheClock, AfterTheShellRestartsTheIconIsAddedAgainOrKept) {
     static std::vector<std::pair<HWND, UINT>> allowed;
-    const auto previous = MessageFilter::replaceAllower([](HWND window, UINT message) { allowed.emplace_back(window, message); });
+    const auto previous =
+        MessageFilter::replaceAllower([](HWND window, UINT message) { allowed.emplace_back(window, message); });
     start({{"Hide", "1"}});
     MessageFilter::replaceAllower(previous);
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");

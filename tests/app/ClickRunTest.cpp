@@ -18,7 +18,9 @@ struct FakeMainWindow : RunControls, ClickChoices {
     std::string pauseCaption() const override { return caption; }
     void setRunStatus(const std::string&) override {}
     void setTimerPanel(const std::string& text) override { panels = text.substr(7) + panels.substr(panels.find('/')); }
-    void setClicksPanel(const std::string& text) override { panels = panels.substr(0, panels.find('/') + 1) + text.substr(8); }
+    void setClicksPanel(const std::string& text) override {
+        panels = panels.substr(0, panels.find('/') + 1) + text.substr(8);
+    }
     void enableTimer(bool on) override { timer = on; }
     void reportUnusableTimes() override { ++reports; }
     bool adDetectorOn() override { return adDetector; }
@@ -31,7 +33,9 @@ struct FakeMainWindow : RunControls, ClickChoices {
 
 class ClickRunTest : public ::testing::Test {
 protected:
-    void SetUp() override { SettingsStore::chooseLocation({ScratchKey::kHive, key.path()}, {ScratchKey::kHive, key.path()}); }
+    void SetUp() override {
+        SettingsStore::chooseLocation({ScratchKey::kHive, key.path()}, {ScratchKey::kHive, key.path()});
+    }
     void startWith(const std::string& events, const std::string& loop = "True") {
         key.putText("Events", events);
         key.putText("Loop", loop);
@@ -57,9 +61,12 @@ protected:
 
 TEST_F(ClickRunTest, TicksCountDownClickAndMoveThroughTheList) {
     const std::tuple<const char*, const char*, int, std::string, std::size_t> rows[] = {
-        {"2", "True", 4, "1/0 2/1 1/1 2/2", 2},  {"1,3", "False", 4, "3/1 2/1 1/1 stopped", 2},
-        {"1", "true", 2, "1/1 1/2", 2},          {"1", "TRUE", 1, "1/1", 1},
-        {"1", "1", 1, "stopped", 1},             {"1", "", 1, "stopped", 1},
+        {"2", "True", 4, "1/0 2/1 1/1 2/2", 2},
+        {"1,3", "False", 4, "3/1 2/1 1/1 stopped", 2},
+        {"1", "true", 2, "1/1 1/2", 2},
+        {"1", "TRUE", 1, "1/1", 1},
+        {"1", "1", 1, "stopped", 1},
+        {"1", "", 1, "stopped", 1},
         {"1,,3", "True", 3, "0/1 -1/1 -2/1", 1},  // an empty element counts 0 and falls without a click
     };
     for (const auto& [events, loop, count, panels, clicks] : rows) {

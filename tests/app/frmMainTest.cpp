@@ -12,18 +12,21 @@ protected:
     std::string shown() {
         const UINT items[] = {frmMain::mnuHiddenStart, frmMain::mnuHiddenPause, frmMain::mnuHiddenStop};
         std::string text;
-        for (int i = 0; i < 3; ++i) text += IsWindowEnabled(control(frmMain::Control(frmMain::Command1 + i))) ? "SPT"[i] : '-';
+        for (int i = 0; i < 3; ++i)
+            text += IsWindowEnabled(control(frmMain::Control(frmMain::Command1 + i))) ? "SPT"[i] : '-';
         for (int i = 0; i < 3; ++i) text += Menu::isEnabled(main().mnuHidden(), items[i]) ? "SPT"[i] : '-';
         return text + " " + windowText(control(frmMain::Command2)) + "/" +
-               Menu::caption(main().mnuHidden(), frmMain::mnuHiddenPause) + (main().Timer1().Enabled() ? " on " : " off ") +
-               panel(frmMain::StatusBar1, 1) + "|" + panel(frmMain::StatusBar2, 1) + "|" + panel(frmMain::StatusBar2, 2);
+               Menu::caption(main().mnuHidden(), frmMain::mnuHiddenPause) +
+               (main().Timer1().Enabled() ? " on " : " off ") + panel(frmMain::StatusBar1, 1) + "|" +
+               panel(frmMain::StatusBar2, 1) + "|" + panel(frmMain::StatusBar2, 2);
     }
     // The live settings in the dialog, the ad detector panel, the Always On Top mark and state.
     std::string applied() {
         frmSettings& dialog = settings();
-        return std::string(dialog.primaryButton() ? "primary" : "secondary") + (dialog.adDetectorOn() ? " on '" : " off '") +
-               dialog.eventsText() + (dialog.minimizeBesideClock() ? "' beside" : "' taskbar") +
-               (dialog.loop() ? " loop|" : " once|") + panel(frmMain::StatusBar1, 2) +
+        return std::string(dialog.primaryButton() ? "primary" : "secondary") +
+               (dialog.adDetectorOn() ? " on '" : " off '") + dialog.eventsText() +
+               (dialog.minimizeBesideClock() ? "' beside" : "' taskbar") + (dialog.loop() ? " loop|" : " once|") +
+               panel(frmMain::StatusBar1, 2) +
                (Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) ? "|checked" : "|unchecked") +
                (isTopMost(main().hwnd()) ? " topmost" : " normal");
     }
@@ -96,7 +99,8 @@ TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
     click(frmMain::Command1);
     const auto shownBoxes = boxes.take();
     ASSERT_EQ(shownBoxes.size(), 1u);
-    EXPECT_TRUE(shownBoxes[0].starts_with("Clikpad: ") && shownBoxes[0].find("Options > Settings") != std::string::npos);
+    EXPECT_TRUE(shownBoxes[0].starts_with("Clikpad: ") &&
+                shownBoxes[0].find("Options > Settings") != std::string::npos);
 }
 
 TEST_F(MainWindow, ClicksTakeTheirChoicesFromTheLiveSettingsMadeAfreshWhenClosed) {
@@ -123,7 +127,8 @@ TEST_F(MainWindow, FocusLeavesADisabledButtonForTheNextOneOnlyWhileTheWindowHasI
     SetFocus(control(frmMain::Command3));
     tick();  // the end of a Run Once run
     EXPECT_EQ(GetFocus(), control(frmMain::Command1));
-    HWND elsewhere = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
+    HWND elsewhere =
+        CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
     SetFocus(elsewhere);
     command(frmMain::mnuHiddenStart);
     EXPECT_EQ(GetFocus(), elsewhere);
@@ -132,7 +137,8 @@ TEST_F(MainWindow, FocusLeavesADisabledButtonForTheNextOneOnlyWhileTheWindowHasI
 
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActivateIt) {
     // Another program's window, next in line for activation after the main window.
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 200, 100, nullptr, nullptr, nullptr, nullptr);
     start();
     const std::pair<UINT, std::function<void()>> roads[] = {
         {frmMain::mnuSettings, [&] { click(settings().control(frmSettings::Command1)); }},
@@ -178,7 +184,7 @@ TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAbo
     }
     GetWindowRect(main().hwnd(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));  // position and size stay
-    command(frmMain::mnuHiddenSettings);  // the first showing after switching it on
-    command(frmMain::mnuHiddenAbout);     // the open box is shown as it is
+    command(frmMain::mnuHiddenSettings);      // the first showing after switching it on
+    command(frmMain::mnuHiddenAbout);         // the open box is shown as it is
     EXPECT_TRUE(isTopMost(settings().hwnd()) && isTopMost(about) && app->aboutBox()->hwnd() == about);
 }

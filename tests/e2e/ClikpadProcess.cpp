@@ -16,7 +16,8 @@ std::string clikpadExePath() { return windowsPath(CLIKPAD_EXE); }
 std::string textOf(HWND window) {
     char text[1024] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
     return text;
 }
 
@@ -47,7 +48,9 @@ bool ClikpadProcess::waitForMainWindow(DWORD timeoutMs) {
     return main_ && IsWindowVisible(main_);
 }
 
-bool ClikpadProcess::waitForExit(DWORD timeoutMs) { return pumpUntil([&] { return !running(); }, timeoutMs); }
+bool ClikpadProcess::waitForExit(DWORD timeoutMs) {
+    return pumpUntil([&] { return !running(); }, timeoutMs);
+}
 
 HWND ClikpadProcess::findWindow(const std::string& caption, const char* className) const {
     for (HWND found = nullptr; (found = FindWindowExA(nullptr, found, className, caption.c_str())) != nullptr;) {

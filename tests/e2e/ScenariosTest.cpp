@@ -31,7 +31,8 @@ protected:
     }
     HWND waitForWindow(const std::string& caption, const char* className, DWORD timeoutMs = 5000) {
         HWND found = nullptr;
-        pumpUntil([&] { return (found = clikpad->findWindow(caption, className)) && IsWindowVisible(found); }, timeoutMs);
+        pumpUntil([&] { return (found = clikpad->findWindow(caption, className)) && IsWindowVisible(found); },
+                  timeoutMs);
         return found;
     }
     void chooseMenu(char menuLetter, char itemLetter) {
@@ -47,7 +48,8 @@ protected:
 
 TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowStopsAndExits) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    TestWindow target({width * 3 / 4 - 150, height / 2 - 100, width * 3 / 4 + 150, height / 2 + 100}, RGB(255, 255, 255));
+    TestWindow target({width * 3 / 4 - 150, height / 2 - 100, width * 3 / 4 + 150, height / 2 + 100},
+                      RGB(255, 255, 255));
     launch();
     // A first start writes the defaults, into the machine's key where it may, else into the user's.
     HKEY settingsHive = stored(HKEY_LOCAL_MACHINE, "Ver") == "4.3" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
@@ -105,8 +107,9 @@ TEST_F(EndToEnd, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
     const std::string folder = temp + std::string("clikpad-planted-") + std::to_string(GetCurrentProcessId());
     const std::string built = clikpadExePath(), builtFolder = built.substr(0, built.find_last_of('\\'));
     CreateDirectoryA(folder.c_str(), nullptr);
-    const std::pair<std::string, const char*> files[] = {
-        {built, "\\clikpad-copy.exe"}, {builtFolder + "\\clikpad.chm", "\\clikpad.chm"}, {windowsPath(PLANTED_LIBRARY), "\\hhctrl.ocx"}};
+    const std::pair<std::string, const char*> files[] = {{built, "\\clikpad-copy.exe"},
+                                                         {builtFolder + "\\clikpad.chm", "\\clikpad.chm"},
+                                                         {windowsPath(PLANTED_LIBRARY), "\\hhctrl.ocx"}};
     for (const auto& [from, to] : files) ASSERT_TRUE(CopyFileA(from.c_str(), (folder + to).c_str(), FALSE)) << from;
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded");
     // Wine takes its own help control whatever lies beside a program; told to prefer

@@ -32,9 +32,20 @@ TEST(CMouseEvent, EachOperationSendsItsFlagsAndAmountsOrNothingWhenItCannotBeCom
     mouse.ClickDelay(10);  // waiting messages run while the button is held
     mouse.Click();
     EXPECT_EQ(window.receivedOf({WM_APP}).size(), 1u);
-    EXPECT_EQ(recorder.calls(), (Calls{{2, 0, 0, 0}, {4, 0, 0, 0}, {8, 0, 0, 0}, {0x10, 0, 0, 0}, {0x20, 0, 0, 0},
-                                       {0x40, 0, 0, 0}, {0x8001, 65535, 65535, 0}, {1, 10, -5, 0}, {0x800, 0, 0, -360},
-                                       {0x8001, 0, 0, 0}, {2, 0, 0, 0}, {4, 0, 0, 0}, {2, 0, 0, 0}, {4, 0, 0, 0}}));
+    EXPECT_EQ(recorder.calls(), (Calls{{2, 0, 0, 0},
+                                       {4, 0, 0, 0},
+                                       {8, 0, 0, 0},
+                                       {0x10, 0, 0, 0},
+                                       {0x20, 0, 0, 0},
+                                       {0x40, 0, 0, 0},
+                                       {0x8001, 65535, 65535, 0},
+                                       {1, 10, -5, 0},
+                                       {0x800, 0, 0, -360},
+                                       {0x8001, 0, 0, 0},
+                                       {2, 0, 0, 0},
+                                       {4, 0, 0, 0},
+                                       {2, 0, 0, 0},
+                                       {4, 0, 0, 0}}));
 }
 
 TEST(CMouseEvent, PressesReachTheWindowUnderThePointerAndMovesFindItsCentre) {
@@ -51,7 +62,8 @@ TEST(CMouseEvent, PressesReachTheWindowUnderThePointerAndMovesFindItsCentre) {
         mouse.ButtonPress(button);
         mouse.ButtonRelease(button);
     }
-    const std::initializer_list<UINT> buttons = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP};
+    const std::initializer_list<UINT> buttons = {WM_LBUTTONDOWN, WM_LBUTTONUP,   WM_RBUTTONDOWN,
+                                                 WM_RBUTTONUP,   WM_MBUTTONDOWN, WM_MBUTTONUP};
     ASSERT_TRUE(pumpUntil([&] { return target.receivedOf(buttons).size() >= 6; }));
     std::vector<UINT> kinds;
     for (const auto& message : target.receivedOf(buttons)) kinds.push_back(message.message);

@@ -63,7 +63,8 @@ TEST(Form, AfterAnErrorIsShownNoTimerIconOrHandlerOfTheProgramIsLeft) {
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = form.hwnd();
     ASSERT_TRUE(notifyIcon(NIM_ADD, &icon));
-    for (int click = 0; click < 2; ++click) SendMessageA(form.control(0), BM_CLICK, 0, 0);  // the second as the box's loop would
+    for (int click = 0; click < 2; ++click)
+        SendMessageA(form.control(0), BM_CLICK, 0, 0);  // the second as the box's loop would
     EXPECT_EQ(endings, std::vector<std::string>{"Run-time error '26001' in clikpad.cRegistry:\n\n1"});
     EXPECT_FALSE(timer.Enabled());
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon));  // gone from the notification area

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 TEST(PercentRule, OnlyAPercentSignWithAnotherTwoPlacesOnIsExpandable) {
-    for (const char* text : {"%TEMP%\\x", "a%b%c", "%%%"}) EXPECT_EQ(storedStringType(text), kExpandableStringType) << text;
-    for (const char* text : {"", "4,10", "50%", "%%", "a%%", "%"}) EXPECT_EQ(storedStringType(text), kPlainStringType) << text;
+    for (const char* text : {"%TEMP%\\x", "a%b%c", "%%%"})
+        EXPECT_EQ(storedStringType(text), kExpandableStringType) << text;
+    for (const char* text : {"", "4,10", "50%", "%%", "a%%", "%"})
+        EXPECT_EQ(storedStringType(text), kPlainStringType) << text;
 }

@@ -25,12 +25,14 @@ void collect(HKEY parent, const std::string& name, const std::string& relative, 
 }
 
 const std::string kExe = "1:\"C:\\Tools\\app.exe\"";
-const Tree kOpenOnly = {{"", "1:Doc"}, {"shell", "-"}, {"shell\\open", "1:&Open"}, {"shell\\open\\command", kExe + " \"%1\""}};
+const Tree kOpenOnly = {
+    {"", "1:Doc"}, {"shell", "-"}, {"shell\\open", "1:&Open"}, {"shell\\open\\command", kExe + " \"%1\""}};
 
 class cRegistryAssociation : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = cRegistry::replaceClassesRoots({{{ScratchKey::kHive, first_.path() + "\\"}, {ScratchKey::kHive, second_.path() + "\\"}}});
+        previous_ = cRegistry::replaceClassesRoots(
+            {{{ScratchKey::kHive, first_.path() + "\\"}, {ScratchKey::kHive, second_.path() + "\\"}}});
     }
     void TearDown() override { cRegistry::replaceClassesRoots(previous_); }
     Tree tree(const std::string& name) const {
@@ -62,9 +64,13 @@ TEST_F(cRegistryAssociation, RequiredArgumentsWriteTheExtensionClassAndOpenVerbO
 TEST_F(cRegistryAssociation, EveryVerbAndTheIconWithDefaultOrGivenTexts) {
     registry_.CreateEXEAssociation("C:\\Tools\\app.exe", "Cls", "Doc", ".txt", "", true, "", true, "", true, "", 0);
     Tree expected = kOpenOnly;
-    expected.insert({{"shell\\print", "1:&Print"}, {"shell\\print\\command", kExe + " /p \"%1\""}, {"shell\\add", "1:&Install .txt"},
-                     {"shell\\add\\command", kExe + " /a \"%1\""}, {"shell\\new", "1:&New"},
-                     {"shell\\new\\command", kExe + " /n \"%1\""}, {"DefaultIcon", kExe + ",0"}});
+    expected.insert({{"shell\\print", "1:&Print"},
+                     {"shell\\print\\command", kExe + " /p \"%1\""},
+                     {"shell\\add", "1:&Install .txt"},
+                     {"shell\\add\\command", kExe + " /a \"%1\""},
+                     {"shell\\new", "1:&New"},
+                     {"shell\\new\\command", kExe + " /n \"%1\""},
+                     {"DefaultIcon", kExe + ",0"}});
     EXPECT_EQ(tree("Cls"), expected);
     EXPECT_EQ(tree("..txt"), (Tree{{"", "1:Cls"}}));  // the dot is always put in front
     registry_.CreateEXEAssociation("x", "Cls", "Doc", "txt", " ", true, "Print it", true, "Make", true, "Set");
@@ -88,6 +94,9 @@ TEST_F(cRegistryAssociation, AdditionalVerbsNeedTriplesAndAClassUnderClassKey) {
         EXPECT_NO_THROW(registry_.CreateAdditionalEXEAssociations(className, items));
         EXPECT_EQ(registry_.LastError() ? registry_.LastError()->number() : 0, error) << classKey;
     }
-    EXPECT_EQ(tree(name), (Tree{{"", "-"}, {"shell", "-"}, {"shell\\edit", "1:&Edit"}, {"shell\\edit\\command", "1:e"},
+    EXPECT_EQ(tree(name), (Tree{{"", "-"},
+                                {"shell", "-"},
+                                {"shell\\edit", "1:&Edit"},
+                                {"shell\\edit\\command", "1:e"},
                                 {"shell\\view", "1:2"}}));
 }

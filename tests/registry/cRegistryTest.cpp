@@ -35,7 +35,8 @@ std::string raised(const std::function<void()>& action) {
 TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
     ScratchKey key;
     ASSERT_TRUE(SetEnvironmentVariableA("CLIKPAD_TEST_DIR", "C:\\scratch"));
-    const std::tuple<const char*, DWORD, std::string, Variant> rows[] = {  // REG_NONE without bytes: not stored
+    const std::tuple<const char*, DWORD, std::string, Variant> rows[] = {
+        // REG_NONE without bytes: not stored
         {"", REG_SZ, "True\0"s, "True"},
         {"Unterminated", REG_SZ, "abc", "abc"},
         {"Multi", REG_MULTI_SZ, "a\0b\0\0"s, "a\0b\0"s},
@@ -60,9 +61,12 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
 
 TEST(cRegistry, EachValueTypeStoresItsFormOrRaisesAndStoresNothing) {
     ScratchKey key;
-    const std::string setValue = "-2147194455|rules_tests.cRegistry|Failed to set registry value Key: "
-                                 "'-2147483647',Section: '" + key.path() + "',Key: 'V' to value: '";
-    const std::tuple<std::int32_t, Variant, std::string, std::string> rows[] = {  // stored as texts() shows it
+    const std::string setValue =
+        "-2147194455|rules_tests.cRegistry|Failed to set registry value Key: "
+        "'-2147483647',Section: '" +
+        key.path() + "',Key: 'V' to value: '";
+    const std::tuple<std::int32_t, Variant, std::string, std::string> rows[] = {
+        // stored as texts() shows it
         {REG_SZ, "%TEMP%\\x", "2:%TEMP%\\x\0"s, "none"},
         {REG_EXPAND_SZ, "50%", "50%", "none"},
         {REG_SZ, true, "True", "none"},
@@ -88,10 +92,12 @@ TEST(cRegistry, KeysAreCreatedTestedAndDeletedOrTheFailureIsNamed) {
     EXPECT_FALSE(deep.KeyExists());
     deep.Value(Variant("here"));  // a write makes the whole path
     EXPECT_TRUE(deep.KeyExists() && deep.CreateKey() && deep.DeleteValue() && deep.DeleteKey() && !deep.KeyExists());
-    const std::string failed = "26001|rules_tests.cRegistry|Failed to ", section = "-2147483647',Section: '" + key.path();
+    const std::string failed = "26001|rules_tests.cRegistry|Failed to ",
+                      section = "-2147483647',Section: '" + key.path();
     EXPECT_EQ(raised([&] { deep.DeleteKey(); }), failed + "delete registry Key: '" + section + "\\A\\B");
     EXPECT_EQ(raised([&] { deep.DeleteValue(); }), failed + "open key '" + section + "\\A\\B' for delete access");
-    EXPECT_EQ(raised([&] { at(key.path(), "V").DeleteValue(); }), failed + "delete registry Key: '" + section + "',Key: 'V");
+    EXPECT_EQ(raised([&] { at(key.path(), "V").DeleteValue(); }),
+              failed + "delete registry Key: '" + section + "',Key: 'V");
     EXPECT_EQ(raised([&] { at("\\Leading", "V").Value(Variant("1")); }),
               failed + "set registry value Key: '-2147483647',Section: '\\Leading',Key: 'V' to value: '1'");
 }

@@ -20,8 +20,8 @@ protected:
 
 TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults) {
     const Texts defaults = {{"Button", "True"}, {"DetAd", "False"}, {"Events", "4"}, {"Hide", "0"},
-                            {"Loop", "True"},   {"Ver", "4.3"},     {"OnTop", "0"}, {"Foreign", "left alone"}};
-    EXPECT_EQ(SettingsStore::forRun().events, "");  // no key yet
+                            {"Loop", "True"},   {"Ver", "4.3"},     {"OnTop", "0"},  {"Foreign", "left alone"}};
+    EXPECT_EQ(SettingsStore::forRun().events, "");                 // no key yet
     for (const std::string marker : {"", "4.2", " 4.3", "4.3"}) {  // "": none at all
         if (!marker.empty()) machine.putText("Ver", marker);
         machine.putText("Events", "5,10");
@@ -51,11 +51,11 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
         EXPECT_EQ(loaded(), expected) << text;
     }
     machine.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
-    machine.put("OnTop", REG_BINARY, "1");                           // binary data has none
+    machine.put("OnTop", REG_BINARY, "1");                         // binary data has none
     EXPECT_EQ(loaded(), "00100x");
     SettingsStore::saveDialogSettings({true, false, "7", false, true, true});
-    EXPECT_EQ(machine.texts()["Button"] + machine.texts()["DetAd"] + machine.texts()["Events"] + machine.texts()["Hide"] +
-                  machine.texts()["Loop"] + machine.texts()["OnTop"].substr(0, 2),
+    EXPECT_EQ(machine.texts()["Button"] + machine.texts()["DetAd"] + machine.texts()["Events"] +
+                  machine.texts()["Hide"] + machine.texts()["Loop"] + machine.texts()["OnTop"].substr(0, 2),
               "TrueFalse70True3:");  // "OnTop" left as it was
     EXPECT_EQ(SettingsStore::forRun().loopText, "True");
     for (const char* text : {"true", "TRUE", "tRuE"}) EXPECT_TRUE(SettingsStore::loopsOnRun(text)) << text;
@@ -64,9 +64,10 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
 
 TEST_F(SettingsStoreTest, TheMachineKeyIsTakenWhenWritableAndItHidesNoSettingsOfTheUser) {
     const SettingsLocation unwritable{cRegistry::kLocalMachine, "\\" + machine.path()};
-    const std::tuple<const char*, const char*, bool, bool> rows[] = {  // markers of machine and user ("" none)
-        {"", "", true, true},       {"4.3", "", true, true},     {"4.3", "4.3", true, true}, {"4.2", "", true, true},
-        {"", "4.2", true, true},    {"", "4.3", true, false},  // a first elevated start must hide nothing
+    const std::tuple<const char*, const char*, bool, bool> rows[] = {
+        // markers of machine and user ("" none)
+        {"", "", true, true},        {"4.3", "", true, true},  {"4.3", "4.3", true, true}, {"4.2", "", true, true},
+        {"", "4.2", true, true},     {"", "4.3", true, false},  // a first elevated start must hide nothing
         {"4.2", "4.3", true, false}, {"", "", false, false},
     };
     for (const auto& [machineVer, userVer, writable, expectMachine] : rows) {

@@ -44,14 +44,20 @@ TEST_F(SettingsDialog, OkSavesTheFiveChoicesAsShownAndEndsTheRun) {
     RECT window{};
     GetWindowRect(settings().hwnd(), &window);
     EXPECT_LE(std::abs(window.left + window.right - GetSystemMetrics(SM_CXSCREEN)), 2);  // centred
-    for (const auto option : {frmSettings::Option4, frmSettings::Option1, frmSettings::Check1, frmSettings::Option6}) press(option);
+    for (const auto option : {frmSettings::Option4, frmSettings::Option1, frmSettings::Check1, frmSettings::Option6})
+        press(option);
     settings().setEventsText("0005");
     press(frmSettings::Command1);
-    EXPECT_EQ(machine.texts(), (Texts{{"Button", "False"}, {"DetAd", "True"}, {"Events", "0005"}, {"Hide", "1"},
-                                      {"Loop", "False"}, {"Ver", "4.3"}, {"OnTop", "0"}}));
+    EXPECT_EQ(machine.texts(), (Texts{{"Button", "False"},
+                                      {"DetAd", "True"},
+                                      {"Events", "0005"},
+                                      {"Hide", "1"},
+                                      {"Loop", "False"},
+                                      {"Ver", "4.3"},
+                                      {"OnTop", "0"}}));
     EXPECT_TRUE(!app->settingsDialogExists() && IsWindowEnabled(main().hwnd()) && !main().Timer1().Enabled());
-    EXPECT_EQ(panel(frmMain::StatusBar1, 1) + "|" + panel(frmMain::StatusBar1, 2) + "|" + panel(frmMain::StatusBar2, 1) +
-                  "|" + panel(frmMain::StatusBar2, 2),
+    EXPECT_EQ(panel(frmMain::StatusBar1, 1) + "|" + panel(frmMain::StatusBar1, 2) + "|" +
+                  panel(frmMain::StatusBar2, 1) + "|" + panel(frmMain::StatusBar2, 2),
               "Status: Stopped|Ad Detector: On|Timer: 0|Clicks: 0");
 }
 

@@ -15,8 +15,9 @@ void ScratchKey::put(const std::string& name, DWORD type, const std::string& byt
     // The subkey is made from the open key: Wine refuses whole paths of 260 characters or more.
     RegKey key, child;
     RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.receive(), nullptr);
-    ASSERT_EQ(RegCreateKeyExA(key.get(), below.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, child.receive(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExA(key.get(), below.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, child.receive(), nullptr),
+        ERROR_SUCCESS);
     if (type != REG_NONE || !bytes.empty())
         RegSetValueExA(child.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));

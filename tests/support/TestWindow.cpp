@@ -43,8 +43,9 @@ void TestWindow::repaint(COLORREF colour) {
 
 std::vector<ReceivedMessage> TestWindow::receivedOf(std::initializer_list<UINT> kinds) const {
     std::vector<ReceivedMessage> matching;
-    std::copy_if(received_.begin(), received_.end(), std::back_inserter(matching),
-                 [&](const ReceivedMessage& m) { return std::find(kinds.begin(), kinds.end(), m.message) != kinds.end(); });
+    std::copy_if(received_.begin(), received_.end(), std::back_inserter(matching), [&](const ReceivedMessage& m) {
+        return std::find(kinds.begin(), kinds.end(), m.message) != kinds.end();
+    });
     return matching;
 }
 

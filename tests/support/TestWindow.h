@@ -39,4 +39,6 @@ class MessageRouter;
 // Dispatches this thread's messages (through the router, as the program's loop
 // does, when one is given) until the condition holds or the time is up.
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
-inline void pumpFor(DWORD milliseconds) { pumpUntil([] { return false; }, milliseconds); }
+inline void pumpFor(DWORD milliseconds) {
+    pumpUntil([] { return false; }, milliseconds);
+}
