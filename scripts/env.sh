@@ -44,6 +44,7 @@ install_native_packages() {
         wanted+=(libclang-rt-dev)
     fi
     command -v clang-tidy >/dev/null || wanted+=(clang-tidy)
+    command -v clang-format >/dev/null || wanted+=(clang-format)
     command -v cppcheck >/dev/null || wanted+=(cppcheck)
     command -v x86_64-w64-mingw32-g++-posix >/dev/null || wanted+=(g++-mingw-w64-x86-64)
     [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)

@@ -39,9 +39,11 @@ struct Verdict {
 };
 
 Verdict expectedVerdict(std::string_view text) {
-    for (int code = 1; code <= 43; ++code)
-        if (text.find(static_cast<char>(code)) != std::string_view::npos)
+    for (int code = 1; code <= 43; ++code) {
+        if (text.find(static_cast<char>(code)) != std::string_view::npos) {
             return {static_cast<char>(code), "invalidchars"};
+        }
+    }
     for (const char c : text)
         if (c != ',' && !isDigit(c)) return {std::nullopt, "invalidchars"};
     for (std::size_t start = 0;;) {

@@ -2,10 +2,12 @@
 
 #include "app/Module1.h"
 #include "mouse/CMouseEvent.h"
+#include "platform/ClickTarget.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimeText.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -28,6 +30,7 @@ void ClickRun::Start() {
         return;
     }
     state_.LoopSetting = std::move(stored.loopText);
+    blockedClicksReported_ = false;
     state_.ClickCount = 0;
     state_.EventList = std::move(elements);
     state_.LastEventIndex = static_cast<std::int32_t>(state_.EventList.size()) - 1;
@@ -98,6 +101,12 @@ bool ClickRun::clickAllowed() {
 }
 
 void ClickRun::click() {
+    // A click into a program of higher rights never arrives: it is neither sent nor
+    // counted, and the run goes on, so that the next one lands when the target changes.
+    if (ClickTarget::blockedUnderPointer()) {
+        if (!std::exchange(blockedClicksReported_, true)) controls_.reportBlockedClicks();
+        return;
+    }
     const std::int32_t button = choices_.primaryButton() ? CMouseEvent::kPrimary : CMouseEvent::kSecondary;
     CMouseEvent mouse;
     mouse.ButtonPress(button);

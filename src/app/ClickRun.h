@@ -22,6 +22,9 @@ public:
     virtual void setClicksPanel(const std::string& text) = 0;  // StatusBar2 panel 2
     virtual void enableTimer(bool enabled) = 0;
     virtual void reportUnusableTimes() = 0;
+    // Windows drops clicks into the program under the pointer: said once per run,
+    // without taking the focus or stopping the run.
+    virtual void reportBlockedClicks() = 0;
 
 protected:
     ~RunControls() = default;
@@ -75,4 +78,5 @@ private:
     RunControls& controls_;
     ClickChoices& choices_;
     ClickRunState state_;
+    bool blockedClicksReported_ = false;  // in this run
 };

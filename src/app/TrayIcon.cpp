@@ -28,3 +28,16 @@ void TrayIcon::remove() {
     notifyIcon(NIM_DELETE, &data_);
     shown_ = false;
 }
+
+void TrayIcon::showBalloon(const std::string& title, const std::string& text) {
+    // The balloon needs the record's later, longer form; the icon is addressed as before.
+    NOTIFYICONDATAA balloon{};
+    balloon.cbSize = sizeof balloon;
+    balloon.hWnd = data_.hWnd;
+    balloon.uID = data_.uID;
+    balloon.uFlags = NIF_INFO;
+    balloon.dwInfoFlags = NIIF_WARNING;
+    balloon.szInfoTitle[title.copy(balloon.szInfoTitle, sizeof balloon.szInfoTitle - 1)] = '\0';
+    balloon.szInfo[text.copy(balloon.szInfo, sizeof balloon.szInfo - 1)] = '\0';
+    notifyIcon(NIM_MODIFY, &balloon);
+}

@@ -5,6 +5,8 @@
 
 #include "platform/NotifyIcon.h"
 
+#include <string>
+
 class TrayIcon {
 public:
     static constexpr UINT kId = 1;
@@ -16,6 +18,8 @@ public:
     // shell that kept its icons refuses the add; the icon is then brought up to date.
     bool addAgain();
     void remove();
+    // A balloon from the icon, for a word to the user while the window is hidden.
+    void showBalloon(const std::string& title, const std::string& text);
     bool shown() const { return shown_; }
 
     // The record as it was last filled; the first, shortest form of NOTIFYICONDATAA.

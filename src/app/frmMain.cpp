@@ -196,6 +196,7 @@ void frmMain::enableRunButton(Control button, bool enabled) {
 }
 
 void frmMain::setStartEnabled(bool enabled) {
+    if (enabled) blockedNotice_.hide();  // the run it spoke of has ended
     enableRunButton(Command1, enabled);
     Menu::setEnabled(mnuHidden(), mnuHiddenStart, enabled);
 }
@@ -229,6 +230,18 @@ void frmMain::reportUnusableTimes() {
                 "Open Options > Settings and enter whole seconds from 1 to 32766, separated by commas "
                 "(for example 4 or 5,10).",
                 CLIKPAD_PRODUCT_NAME);
+}
+
+void frmMain::reportBlockedClicks() {
+    static constexpr const char* kTitle = "Clicks blocked by Windows";
+    static constexpr const char* kText =
+        "The window under the pointer belongs to a program running with higher rights, and Windows does not "
+        "let " CLIKPAD_PRODUCT_NAME
+        " click it. Those clicks are skipped and not counted; the run goes on. To click there, "
+        "start " CLIKPAD_PRODUCT_NAME " as administrator.";
+    if (besideClock_) return tray_.showBalloon(kTitle, kText);
+    // From the bottom of the window, so that it hangs below and covers none of it.
+    blockedNotice_.show(StatusBar::panelBottom(control(StatusBar1), 1), kTitle, kText);
 }
 
 bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }

@@ -5,6 +5,7 @@
 #include "app/ClickRun.h"
 #include "app/FormsHost.h"
 #include "app/TrayIcon.h"
+#include "platform/Balloon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
@@ -71,6 +72,8 @@ public:
     void setClicksPanel(const std::string& text) override;
     void enableTimer(bool enabled) override { timer_.Enabled(enabled); }
     void reportUnusableTimes() override;
+    void reportBlockedClicks() override;
+    const Balloon& blockedClicksNotice() const { return blockedNotice_; }
 
     // ClickChoices: read from the live settings, made afresh when absent
     bool adDetectorOn() override;
@@ -117,6 +120,7 @@ private:
     std::optional<Control> focusToPassOn_;
     OwnedBitmap picture_;
     PanelTips panelTips_;
+    Balloon blockedNotice_;
     WindowTimer timer_{1, 1000};
     ClickRun run_{*this, *this};
 };

@@ -6,15 +6,15 @@ namespace Menu {
 
 OwnedMenu makePopup(std::span<const Item> items) {
     OwnedMenu menu(CreatePopupMenu());
-    for (const auto& [id, caption] : items) AppendMenuA(menu.get(), id == 0 ? MF_SEPARATOR : MF_STRING, id, caption);
+    for (const auto& [id, text] : items) AppendMenuA(menu.get(), id == 0 ? MF_SEPARATOR : MF_STRING, id, text);
     return menu;
 }
 
 OwnedMenu makeBar(std::span<const Popup> popups) {
     OwnedMenu bar(CreateMenu());
-    for (const auto& [caption, items] : popups) {
+    for (const auto& [title, items] : popups) {
         OwnedMenu popup = makePopup(items);
-        if (AppendMenuA(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.get()), caption)) popup.release();
+        if (AppendMenuA(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.get()), title)) popup.release();
     }
     return bar;
 }

@@ -34,6 +34,14 @@ std::string panelText(HWND bar, int panel) {
     return std::string(text.data());
 }
 
+POINT panelBottom(HWND bar, int panel) {
+    RECT rect{};
+    SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(&rect));
+    POINT bottom{(rect.left + rect.right) / 2, rect.bottom};
+    ClientToScreen(bar, &bottom);
+    return bottom;
+}
+
 }  // namespace StatusBar
 
 PanelTips::PanelTips()

@@ -11,6 +11,8 @@ namespace StatusBar {
 void fitFirstPanel(HWND bar, std::initializer_list<const char*> texts);
 void setPanelText(HWND bar, int panel, const std::string& text);
 std::string panelText(HWND bar, int panel);
+// The middle of the panel's bottom edge, on the screen.
+POINT panelBottom(HWND bar, int panel);
 }  // namespace StatusBar
 
 // Tooltips for status bar panels, in a tooltip window that no window owns. The

@@ -11,8 +11,8 @@ namespace {
 constexpr const char* kSettingsPath = "SOFTWARE\\Talvick Software\\Clikpad";
 
 SettingsLocation& chosenLocation() {
-    static SettingsLocation location = machineLocation();
-    return location;
+    static SettingsLocation chosen = machineLocation();
+    return chosen;
 }
 
 // One operation on the settings key: a cRegistry addressed at it, released at the end.

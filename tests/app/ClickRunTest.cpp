@@ -4,6 +4,7 @@
 #include "ScratchKey.h"
 #include "TestWindow.h"
 #include "app/ClickRun.h"
+#include "platform/ClickTarget.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,13 @@ struct FakeMainWindow : RunControls, ClickChoices {
     }
     void enableTimer(bool on) override { timer = on; }
     void reportUnusableTimes() override { ++reports; }
+    void reportBlockedClicks() override { ++blockedReports; }
     bool adDetectorOn() override { return adDetector; }
     bool primaryButton() override { return false; }
 
     bool timer = false, adDetector = false;
     std::string caption = "Pause", panels = "0/0";  // "timer/clicks"
-    int reports = 0;
+    int reports = 0, blockedReports = 0;
 };
 
 class ClickRunTest : public ::testing::Test {
@@ -115,4 +117,21 @@ TEST_F(ClickRunTest, TheAdDetectorClicksOnlyWhileThePixelKeepsTheColourOfTheFirs
     canvas.repaint(RGB(255, 255, 255));
     EXPECT_EQ(ticks(1), "stopped");  // held back at the last element, and stopped all the same
     EXPECT_EQ(mouse.calls().size(), 10u);
+}
+
+TEST_F(ClickRunTest, AClickIntoAProgramOfHigherRightsIsNeitherSentNorCountedAndSaidOncePerRun) {
+    static bool higher = true;
+    const auto previous = ClickTarget::replaceJudge([] { return higher; });
+    startWith("1");
+    EXPECT_EQ(ticks(3), "1/0 1/0 1/0");  // the run goes on
+    EXPECT_TRUE(mouse.calls().empty());
+    higher = false;
+    EXPECT_EQ(ticks(1), "1/1");  // and clicks once the target allows it
+    higher = true;
+    ticks(1);
+    EXPECT_EQ(window.blockedReports, 1);
+    startWith("1");
+    ticks(1);
+    EXPECT_EQ(window.blockedReports, 2);
+    ClickTarget::replaceJudge(previous);
 }

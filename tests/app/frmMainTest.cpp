@@ -1,6 +1,7 @@
 // The main window as the messages of a user reach it: start-up from the stored
 // settings, the run's controls, the menu commands and the dialogs they open.
 #include "AppTesting.h"
+#include "platform/ClickTarget.h"
 
 #include <functional>
 
@@ -114,6 +115,18 @@ TEST_F(MainWindow, ClicksTakeTheirChoicesFromTheLiveSettingsMadeAfreshWhenClosed
     tick();  // the dialog is made again, hidden, from the store
     EXPECT_FALSE(IsWindowVisible(settings().hwnd()));
     EXPECT_EQ(mouse.calls(), (std::vector<MouseCall>{{8, 0, 0, 0}, {0x10, 0, 0, 0}, {2, 0, 0, 0}, {4, 0, 0, 0}}));
+}
+
+TEST_F(MainWindow, ABlockedClickIsSaidAtTheClickCounterWithoutTakingTheFocusUntilTheRunEnds) {
+    const auto previous = ClickTarget::replaceJudge([] { return true; });
+    start({{"Events", "1"}});
+    click(frmMain::Command1);
+    tick();
+    EXPECT_TRUE(main().blockedClicksNotice().shown());
+    EXPECT_EQ(GetFocus(), control(frmMain::Command2));
+    click(frmMain::Command3);
+    EXPECT_FALSE(main().blockedClicksNotice().shown());
+    ClickTarget::replaceJudge(previous);
 }
 
 TEST_F(MainWindow, FocusLeavesADisabledButtonForTheNextOneOnlyWhileTheWindowHasIt) {

@@ -1,0 +1,57 @@
+#include "platform/ClickTarget.h"
+
+#include "platform/Handles.h"
+
+#include <vector>
+
+namespace ClickTarget {
+namespace {
+
+void closeHandle(HANDLE handle) { CloseHandle(handle); }
+using OwnedHandle = Owned<HANDLE, &closeHandle>;
+
+std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
+    const OwnedHandle owned(token);
+    DWORD size = 0;
+    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (size == 0 || !GetTokenInformation(token, TokenIntegrityLevel, buffer.data(), size, &size)) return std::nullopt;
+    const PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
+    if (!IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) return std::nullopt;
+    return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);
+}
+
+bool judgeUnderPointer() {
+    POINT pointer{};
+    if (!GetCursorPos(&pointer)) return false;
+    return blocks(integrityLevelOf(WindowFromPoint(pointer)), ownIntegrityLevel());
+}
+
+Judge currentJudge = &judgeUnderPointer;
+
+}  // namespace
+
+bool blocks(std::optional<std::uint32_t> targetLevel, std::optional<std::uint32_t> ownLevel) {
+    return targetLevel && ownLevel && *targetLevel > *ownLevel;
+}
+
+std::optional<std::uint32_t> integrityLevelOf(HWND window) {
+    DWORD processId = 0;
+    if (!window || !GetWindowThreadProcessId(GetAncestor(window, GA_ROOT), &processId)) return std::nullopt;
+    const OwnedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    return process ? levelOfProcess(process.get()) : std::nullopt;
+}
+
+std::optional<std::uint32_t> ownIntegrityLevel() { return levelOfProcess(GetCurrentProcess()); }
+
+bool blockedUnderPointer() { return currentJudge(); }
+
+Judge replaceJudge(Judge judge) {
+    const Judge previous = currentJudge;
+    currentJudge = judge ? judge : &judgeUnderPointer;
+    return previous;
+}
+
+}  // namespace ClickTarget
