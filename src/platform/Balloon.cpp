@@ -19,11 +19,12 @@ Balloon::~Balloon() {
 
 void Balloon::show(POINT tipAt, const std::string& title, const std::string& text) {
     // A window of no owner: Wine will not keep a window topmost that owns a popup that is not.
-    if (!tooltip_)
+    if (!tooltip_) {
         tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                    WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_CLOSE, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
+    }
     if (!tooltip_) return;
     hide();
     title_ = title;
