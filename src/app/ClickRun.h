@@ -68,7 +68,8 @@ public:
     void Tick();
     void ClearAdReference() { state_.AdReferenceCaptured = false; }
 
-    const ClickRunState& state() const { return state_; }
+    // The run's variables, which the main window's other steps may read and set.
+    ClickRunState& state() { return state_; }
 
 private:
     bool clickAllowed();

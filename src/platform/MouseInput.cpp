@@ -2,12 +2,12 @@
 
 namespace MouseInput {
 namespace {
-Sender currentSender = &sendToSystem;
-}
-
 void sendToSystem(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo) {
     mouse_event(flags, dx, dy, data, extraInfo);
 }
+
+Sender currentSender = &sendToSystem;
+}  // namespace
 
 void send(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo) {
     currentSender(flags, dx, dy, data, extraInfo);

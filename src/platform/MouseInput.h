@@ -10,9 +10,6 @@ using Sender = void (*)(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR e
 
 void send(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo);
 
-// The system's own sender, for a test sender that also wants the real effect.
-void sendToSystem(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo);
-
 // Puts a sender in place and returns the one it replaced.
 Sender replaceSender(Sender sender);
 

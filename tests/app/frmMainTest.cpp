@@ -1,7 +1,7 @@
-// The main window as the messages of a user reach it: start-up from the stored
-// settings, the run's controls, the menu commands and the dialogs they open.
+// The main window: start-up, the click run, the menus and dialogs, beside the clock.
 #include "AppTesting.h"
 #include "platform/ClickTarget.h"
+#include "platform/MessageFilter.h"
 
 #include <functional>
 
@@ -18,41 +18,54 @@ protected:
         for (int i = 0; i < 3; ++i) text += Menu::isEnabled(main().mnuHidden(), items[i]) ? "SPT"[i] : '-';
         return text + " " + windowText(control(frmMain::Command2)) + "/" +
                Menu::caption(main().mnuHidden(), frmMain::mnuHiddenPause) +
-               (main().Timer1().Enabled() ? " on " : " off ") + panel(frmMain::StatusBar1, 1) + "|" +
-               panel(frmMain::StatusBar2, 1) + "|" + panel(frmMain::StatusBar2, 2);
+               (main().Timer1().Enabled() ? " on " : " off ") + panel(frmMain::StatusBar1, 1) + "|" + panels();
+    }
+    std::string panels() {
+        return panel(frmMain::StatusBar2, 1).substr(7) + "/" + panel(frmMain::StatusBar2, 2).substr(8);
+    }
+    // The panels after each of n ticks, "stopped" once the run has ended.
+    std::string ticks(int count) {
+        std::string seen;
+        for (int i = 0; i < count; ++i) {
+            tick();
+            seen += (i ? " " : "") + (main().Timer1().Enabled() ? panels() : "stopped");
+        }
+        return seen;
+    }
+    void startRun(const std::string& events, const std::string& loop = "True") {
+        machine.putText("Events", events);
+        machine.putText("Loop", loop);
+        click(frmMain::Command1);
     }
     // The live settings in the dialog, the ad detector panel, the Always On Top mark and state.
+    void minimise() {
+        ShowWindow(main().hwnd(), SW_MINIMIZE);
+        pumpFor(50);
+    }
+    void iconCallback(UINT mouseMessage) { SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, mouseMessage); }
+    NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
+    // True while the shell holds an icon with this record's window and id.
+    static bool shown(NOTIFYICONDATAA record) { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; }
     std::string applied() {
-        frmSettings& dialog = settings();
-        return std::string(dialog.primaryButton() ? "primary" : "secondary") +
-               (dialog.adDetectorOn() ? " on '" : " off '") + dialog.eventsText() +
-               (dialog.minimizeBesideClock() ? "' beside" : "' taskbar") + (dialog.loop() ? " loop|" : " once|") +
-               panel(frmMain::StatusBar1, 2) +
-               (Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) ? "|checked" : "|unchecked") +
-               (isTopMost(main().hwnd()) ? " topmost" : " normal");
+        const Settings shown = settings().shown();
+        return std::to_string(shown.primaryButton) + std::to_string(shown.adDetectorOn) + shown.events +
+               std::to_string(shown.minimizeBesideClock) + std::to_string(shown.loop) + panel(frmMain::StatusBar1, 2) +
+               std::to_string(Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop)) +
+               std::to_string(isTopMost(main().hwnd()));
     }
 };
-
-const std::string kDefaultsApplied = "primary off '4' taskbar loop|Ad Detector: Off|unchecked normal";
 
 }  // namespace
 
 TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
     app = std::make_unique<App>();  // no settings key at all
-    EXPECT_EQ(applied(), kDefaultsApplied);
+    // Button, detector, times, beside the clock, loop; the panel; the check mark, topmost.
+    EXPECT_EQ(applied(), "10401Ad Detector: Off00");
+    app.reset();
+    start(
+        {{"Button", "False"}, {"DetAd", "True"}, {"Events", "5,10"}, {"Hide", "1"}, {"Loop", "False"}, {"OnTop", "1"}});
+    EXPECT_EQ(applied(), "015,1010Ad Detector: On11");
     EXPECT_FALSE(IsWindowVisible(settings().hwnd()));
-    const std::pair<Texts, std::string> rows[] = {
-        {{{"Ver", "4.2"}, {"Button", "False"}, {"DetAd", "True"}, {"Loop", "False"}, {"OnTop", "1"}}, kDefaultsApplied},
-        {{{"Button", "False"}, {"DetAd", "True"}, {"Events", "5,10"}, {"Hide", "1"}, {"Loop", "False"}, {"OnTop", "1"}},
-         "secondary on '5,10' beside once|Ad Detector: On|checked topmost"},
-        {{{"Button", "true"}, {"DetAd", "TRUE"}, {"Events", ""}, {"Hide", "True"}, {"Loop", "true"}, {"OnTop", " 1"}},
-         "secondary off '' taskbar once|Ad Detector: Off|unchecked normal"},
-    };
-    for (const auto& [stored, expected] : rows) {
-        app.reset();
-        start(stored);
-        EXPECT_EQ(applied(), expected);
-    }
 }
 
 TEST_F(MainWindow, EveryWindowHoldsItsControlsAtLargeWindowMetricsAndCarriesBothIcons) {
@@ -81,99 +94,112 @@ TEST_F(MainWindow, EveryWindowHoldsItsControlsAtLargeWindowMetricsAndCarriesBoth
 }
 
 TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
-    const std::string stopped = "S--S-- Pause/Pause off Status: Stopped|Timer: 0|Clicks: 0";
-    start({{"Events", "5"}});
+    const std::string stopped = "S--S-- Pause/Pause off Status: Stopped|0/0";
+    start();
+    SetForegroundWindow(main().hwnd());
     EXPECT_EQ(shown(), stopped);
-    click(frmMain::Command1);
+    startRun("5");  // a click focuses the button it disables: the focus goes on to the next one
+    EXPECT_EQ(GetFocus(), control(frmMain::Command2));
     tick();
-    EXPECT_EQ(shown(), "-PT-PT Pause/Pause on Status: Running|Timer: 4|Clicks: 0");
+    EXPECT_EQ(shown(), "-PT-PT Pause/Pause on Status: Running|4/0");
     command(frmMain::mnuHiddenPause);
-    EXPECT_EQ(shown(), "-PT-PT Continue/Continue off Status: Paused|Timer: 4|Clicks: 0");
+    EXPECT_EQ(shown(), "-PT-PT Continue/Continue off Status: Paused|4/0");
     click(frmMain::Command2);
-    EXPECT_EQ(shown(), "-PT-PT Pause/Pause on Status: Running|Timer: 4|Clicks: 0");
+    EXPECT_EQ(ticks(1), "3/0");  // the countdown goes on from where it stood
     command(frmMain::mnuHiddenStop);
     EXPECT_EQ(shown(), stopped);
     command(frmMain::mnuHiddenStart);
+    EXPECT_EQ(panels(), "5/0");  // Start begins afresh
     click(frmMain::Command3);
+    EXPECT_EQ(GetFocus(), control(frmMain::Command1));
+    SetFocus(nullptr);                                                               // elsewhere: not ours to move
+    for (const std::string events : {"", "2147483648", "5,1e10"}) startRun(events);  // cannot be counted down
     EXPECT_EQ(shown(), stopped);
-    machine.putText("Events", "");
-    click(frmMain::Command1);
-    const auto shownBoxes = boxes.take();
-    ASSERT_EQ(shownBoxes.size(), 1u);
-    EXPECT_TRUE(shownBoxes[0].starts_with("Clikpad: ") &&
-                shownBoxes[0].find("Options > Settings") != std::string::npos);
+    const auto reports = boxes.take();
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_TRUE(reports[0].starts_with("Clikpad: ") && reports[0].find("Options > Settings") != std::string::npos);
+    machine.putText("Events", "5");
+    SetFocus(nullptr);  // elsewhere: not ours to move
+    command(frmMain::mnuHiddenStart);
+    EXPECT_EQ(GetFocus(), nullptr);
 }
 
-TEST_F(MainWindow, ClicksTakeTheirChoicesFromTheLiveSettingsMadeAfreshWhenClosed) {
-    start({{"Events", "1"}});
-    click(frmMain::Command1);
+TEST_F(MainWindow, TicksCountDownClickAndMoveThroughTheList) {
+    start();
+    // clang-format off
+    const std::tuple<const char*, const char*, int, std::string> rows[] = {  // an empty element counts 0 and falls
+        {"2", "True", 4, "1/0 2/1 1/1 2/2"}, {"1,3", "False", 4, "3/1 2/1 1/1 stopped"}, {"1", "true", 2, "1/1 1/2"},
+        {"1", "TRUE", 1, "1/1"}, {"1", "1", 1, "stopped"}, {"1", "", 1, "stopped"}, {"1,,3", "True", 3, "0/1 -1/1 -2/1"}};
+    // clang-format on
+    for (const auto& [events, loop, count, panels] : rows) {
+        startRun(events, loop);
+        SetFocus(control(frmMain::Command3));  // at the end of a Run Once run the focus goes back to Start
+        EXPECT_EQ(ticks(count), panels) << events << " loop " << loop;
+        EXPECT_TRUE(main().Timer1().Enabled() ||
+                    (main().run().state().EventIndex == 0 && GetFocus() == control(frmMain::Command1)))
+            << events;
+        click(frmMain::Command3);
+    }
+    EXPECT_EQ(mouse.calls().size(), 2u * 10);
+    startRun("1");
+    main().run().state().ClickCount = 32765;
+    EXPECT_EQ(ticks(2), "1/32766 1/1");  // the clicks wrap after 32766
+}
+
+TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndThePixel) {
+    TestWindow canvas({400, 300, 600, 450}, RGB(0, 0, 255));
+    SetCursorPos(canvas.centre().x, canvas.centre().y);
+    start();
+    startRun("1,1", "False");
     settings().setPrimaryButton(false);  // changed in the dialog, not saved
-    settings().setAdDetectorOn(true);
-    tick();
-    EXPECT_TRUE(main().run().state().AdReferenceCaptured);
-    settings().Unload();
-    tick();  // the dialog is made again, hidden, from the store
-    EXPECT_FALSE(IsWindowVisible(settings().hwnd()));
-    EXPECT_EQ(mouse.calls(), (std::vector<MouseCall>{{8, 0, 0, 0}, {0x10, 0, 0, 0}, {2, 0, 0, 0}, {4, 0, 0, 0}}));
+    ticks(1);
+    settings().setAdDetectorOn(true);  // the next click captures the reference
+    EXPECT_EQ(ticks(1), "stopped");
+    EXPECT_TRUE(main().run().state().AdReferenceColor == 0x00FF0000u && !main().run().state().AdReferenceCaptured);
+    startRun("1");
+    ticks(1);
+    canvas.repaint(RGB(255, 255, 255));
+    EXPECT_EQ(ticks(2), "1/1 1/1");  // held back while the colour differs, the list goes on
+    canvas.repaint(RGB(0, 0, 255));
+    EXPECT_EQ(ticks(1), "1/2");
+    settings().Unload();  // made again, hidden, from the store at the next click: primary, no detector
+    ticks(1);
+    EXPECT_EQ(std::vector<DWORD>(mouse.calls().end() - 4, mouse.calls().end()), (std::vector<DWORD>{8, 0x10, 2, 4}));
 }
 
-TEST_F(MainWindow, ABlockedClickIsSaidAtTheClickCounterWithoutTakingTheFocusUntilTheRunEnds) {
-    const auto previous = ClickTarget::replaceJudge([] { return true; });
-    start({{"Events", "1"}});
-    click(frmMain::Command1);
-    tick();
-    EXPECT_TRUE(main().blockedClicksNotice().shown());
-    EXPECT_EQ(GetFocus(), control(frmMain::Command2));
+TEST_F(MainWindow, AClickIntoAProgramOfHigherRightsIsNeitherSentNorCountedAndSaidOncePerRun) {
+    static bool higher = true;
+    const auto previous = ClickTarget::replaceJudge([] { return higher; });
+    start();
+    startRun("1");
+    EXPECT_EQ(ticks(2), "1/0 1/0");  // the run goes on
+    EXPECT_TRUE(mouse.calls().empty() && main().blockedClicksNotice().shown() &&
+                GetFocus() == control(frmMain::Command2));
+    higher = false;
+    EXPECT_EQ(ticks(1), "1/1");  // and clicks once the target allows it
     click(frmMain::Command3);
     EXPECT_FALSE(main().blockedClicksNotice().shown());
     ClickTarget::replaceJudge(previous);
 }
 
-TEST_F(MainWindow, FocusLeavesADisabledButtonForTheNextOneOnlyWhileTheWindowHasIt) {
-    start({{"Events", "1"}, {"Loop", "False"}});
-    SetForegroundWindow(main().hwnd());
-    click(frmMain::Command1);  // a click focuses the button it disables
-    EXPECT_EQ(GetFocus(), control(frmMain::Command2));
-    click(frmMain::Command3);
-    EXPECT_EQ(GetFocus(), control(frmMain::Command1));
-    click(frmMain::Command1);
-    SetFocus(control(frmMain::Command3));
-    tick();  // the end of a Run Once run
-    EXPECT_EQ(GetFocus(), control(frmMain::Command1));
-    HWND elsewhere =
-        CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
-    SetFocus(elsewhere);
-    command(frmMain::mnuHiddenStart);
-    EXPECT_EQ(GetFocus(), elsewhere);
-    DestroyWindow(elsewhere);
-}
-
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActivateIt) {
     // Another program's window, next in line for activation after the main window.
-    HWND other =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 99, 99, 0, 0, 0, nullptr);
     start();
     const std::pair<UINT, std::function<void()>> roads[] = {
         {frmMain::mnuSettings, [&] { click(settings().control(frmSettings::Command1)); }},
-        {frmMain::mnuSettings, [&] { click(settings().control(frmSettings::Command2)); }},
         {frmMain::mnuSettings, [&] { SendMessageA(settings().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {frmMain::mnuAbout, [&] { click(app->aboutBox()->control(frmAbout::Command1)); }},
-        {frmMain::mnuAbout, [&] { SendMessageA(app->aboutBox()->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29); }},  // Alt+F4
-    };
-    int road = 0;
+        {frmMain::mnuAbout, [&] { SendMessageA(app->aboutBox()->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29); }}};  // Alt+F4
     for (const auto& [opens, close] : roads) {
         SetForegroundWindow(main().hwnd());
         command(opens);
-        EXPECT_FALSE(IsWindowEnabled(main().hwnd())) << road;
-        pumpFor(50);
+        EXPECT_FALSE(IsWindowEnabled(main().hwnd())) << opens;
         close();
         pumpFor(50);
-        EXPECT_EQ(GetForegroundWindow(), main().hwnd()) << road++;
+        EXPECT_EQ(GetForegroundWindow(), main().hwnd()) << opens;
     }
-    command(frmMain::mnuHiddenSettings);
-    command(frmMain::mnuHiddenAbout);
-    EXPECT_TRUE(IsWindowVisible(settings().hwnd()) && app->aboutBoxExists());
-    EXPECT_TRUE(IsWindowEnabled(main().hwnd()));  // from the popup the main window stays enabled
+    command(frmMain::mnuHiddenAbout);  // from the popup the main window stays enabled
+    EXPECT_TRUE(app->aboutBoxExists() && IsWindowEnabled(main().hwnd()));
     DestroyWindow(other);
 }
 
@@ -182,22 +208,75 @@ TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAbo
     command(frmMain::mnuHiddenSettings);  // the first showing after a start
     command(frmMain::mnuHiddenAbout);
     EXPECT_TRUE(isTopMost(settings().hwnd()) && !isTopMost(app->aboutBox()->hwnd()));
+    EXPECT_EQ(windowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
     app.reset();
     start();
-    RECT before{}, after{};
-    GetWindowRect(main().hwnd(), &before);
-    command(frmMain::mnuHiddenAbout);
+    command(frmMain::mnuHiddenAbout);  // topmost without Always On Top, and decided once
     HWND about = app->aboutBox()->hwnd();
-    EXPECT_EQ(windowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
         EXPECT_EQ(Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop), stored == "1");
-        EXPECT_EQ(isTopMost(main().hwnd()), stored == "1");
-        EXPECT_EQ(machine.texts()["OnTop"], stored);
+        EXPECT_TRUE(isTopMost(main().hwnd()) == (stored == "1") && machine.texts()["OnTop"] == stored);
     }
-    GetWindowRect(main().hwnd(), &after);
-    EXPECT_TRUE(EqualRect(&before, &after));  // position and size stay
-    command(frmMain::mnuHiddenSettings);      // the first showing after switching it on
-    command(frmMain::mnuHiddenAbout);         // the open box is shown as it is
-    EXPECT_TRUE(isTopMost(settings().hwnd()) && isTopMost(about) && app->aboutBox()->hwnd() == about);
+    command(frmMain::mnuHiddenSettings);  // the first showing after switching it on
+    EXPECT_TRUE(isTopMost(settings().hwnd()) && isTopMost(about));
+}
+
+TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShellAndAnswersTheMouse) {
+    static std::vector<std::pair<HWND, UINT>> allowed;
+    const auto previous =
+        MessageFilter::replaceAllower([](HWND window, UINT message) { allowed.emplace_back(window, message); });
+    start({{"Hide", "0"}});
+    MessageFilter::replaceAllower(previous);
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));  // even elevated
+    minimise();                                                                                 // an ordinary minimise
+    EXPECT_TRUE(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()) && !main().trayIcon().shown());
+    machine.putText("Hide", "1");  // read afresh at each minimise
+    Menu::setChecked(main().menuBar(), frmMain::mnuAlwaysOnTop, true);
+    ShowWindow(main().hwnd(), SW_RESTORE);
+    minimise();
+    EXPECT_TRUE(IsIconic(main().hwnd()) && !IsWindowVisible(main().hwnd()) && shown(icon()));
+    EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage,
+              NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
+    EXPECT_TRUE(icon().hWnd == control(frmMain::Picture2) && iconWidth(icon().hIcon) == GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(std::string(icon().szTip, 64), std::string("Clikpad") + '\0' + std::string(56, ' '));
+    for (const bool lost : {true, false}) {  // a restarted shell lost the icon; one that kept it says so too
+        NOTIFYICONDATAA held = icon();
+        if (lost) Shell_NotifyIconA(NIM_DELETE, &held);
+        SendMessageA(main().hwnd(), taskbarCreated, 0, 0);
+        EXPECT_TRUE(shown(icon()) && !IsWindowVisible(main().hwnd())) << lost;
+    }
+    static RECT menu{};  // where the popup opens, noted by a timer inside the menu's own loop, which it ends
+    SetCursorPos(700, 500);
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        GetWindowRect(FindWindowA("#32768", nullptr), &menu);
+        KillTimer(nullptr, timer);
+        EndMenu();
+    });
+    for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDOWN})
+        iconCallback(message);
+    EXPECT_TRUE(menu.left == 700 && menu.top == 500 && !IsWindowVisible(main().hwnd()));
+    const NOTIFYICONDATAA before = icon();
+    iconCallback(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(main().hwnd()) && !IsIconic(main().hwnd()) && isTopMost(main().hwnd()) &&
+                !shown(before));
+}
+
+TEST_F(MainWindow, EveryRoadBackOrOutTakesTheIconAlong) {
+    const std::function<void()> roads[] = {
+        [this] { command(frmMain::mnuHiddenRestore); }, [this] { command(frmMain::mnuHiddenExit); },
+        [this] { SendMessageA(main().hwnd(), WM_CLOSE, 0, 0); },           // the close box, Options > Exit
+        [this] { SendMessageA(main().hwnd(), WM_ENDSESSION, TRUE, 0); }};  // logoff
+    for (const auto& road : roads) {
+        start({{"Hide", "1"}});
+        minimise();
+        const NOTIFYICONDATAA before = icon();
+        HWND dialog = settings().hwnd();
+        road();
+        EXPECT_FALSE(shown(before)) << &road - roads;
+        // Restored, or unloaded with its dialogs.
+        EXPECT_EQ(IsWindow(dialog) && IsWindowVisible(main().hwnd()), &road == &roads[0]) << &road - roads;
+        app.reset();
+    }
 }

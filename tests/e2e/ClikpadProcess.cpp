@@ -15,9 +15,8 @@ std::string clikpadExePath() { return windowsPath(CLIKPAD_EXE); }
 
 std::string textOf(HWND window) {
     char text[1024] = {};
-    DWORD_PTR copied = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
+                        nullptr);
     return text;
 }
 

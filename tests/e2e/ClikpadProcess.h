@@ -1,5 +1,4 @@
-// The real clikpad.exe in a process of its own, seen from outside as a user or an
-// accessibility tool sees it. The benchmark drives it too.
+// The real clikpad.exe in a process of its own, seen from outside; the benchmark drives it too.
 #pragma once
 
 #include "platform/Win32.h"

@@ -1,5 +1,4 @@
-// A stand-in for a file that a web page left beside clikpad.exe under the help
-// control's name. Loading it leaves a mark in the registry that the test looks for.
+// A library planted beside a copy of the program under the help control's name: loaded, it marks the registry.
 #include "platform/Win32.h"
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {

@@ -1,5 +1,4 @@
-// cRegistry on scratch keys of the real registry: what each stored type reads as,
-// what each write stores or raises, the key members and the enumeration.
+// cRegistry on scratch keys of the real registry: reads, writes, keys, enumeration, file types.
 #include "ScratchKey.h"
 #include "registry/cRegistry.h"
 
@@ -21,32 +20,26 @@ cRegistry at(const std::string& path, const std::string& valueName = "", std::in
 }
 
 // "number|source|description" of what the action raises, or "none".
-std::string raised(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RegistryError& error) {
-        return std::to_string(error.number()) + "|" + error.source() + "|" + error.description();
-    }
+std::string raised(const std::function<void()>& action) try {
+    action();
     return "none";
+} catch (const RegistryError& error) {
+    return std::to_string(error.number()) + "|" + error.source() + "|" + error.description();
 }
 
 }  // namespace
 
 TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
     ScratchKey key;
-    ASSERT_TRUE(SetEnvironmentVariableA("CLIKPAD_TEST_DIR", "C:\\scratch"));
-    const std::tuple<const char*, DWORD, std::string, Variant> rows[] = {
-        // REG_NONE without bytes: not stored
-        {"", REG_SZ, "True\0"s, "True"},
-        {"Unterminated", REG_SZ, "abc", "abc"},
-        {"Multi", REG_MULTI_SZ, "a\0b\0\0"s, "a\0b\0"s},
-        {"Expand", REG_EXPAND_SZ, "%CLIKPAD_TEST_DIR%\\x;%CLIKPAD_UNSET%\0"s, "C:\\scratch\\x;%CLIKPAD_UNSET%"},
-        {"Negative", REG_DWORD, "\xFE\xFF\xFF\xFF", std::int32_t{-2}},
-        {"Short", REG_DWORD, "\x34\x12", std::int32_t{0x1234}},
-        {"Big", REG_DWORD_BIG_ENDIAN, "\0\0\x01\x02"s, std::int32_t{258}},
-        {"Odd", 42, "\x10", Variant::Bytes{0x10, 0}},
-        {"Absent", REG_NONE, "", "default"},
-    };
+    ASSERT_TRUE(SetEnvironmentVariableA("CLIKPAD_TEST_DIR", "C:\\x"));
+    // clang-format off
+    const std::tuple<const char*, DWORD, std::string, Variant> rows[] = {  // REG_NONE without bytes: not stored
+        {"", REG_SZ, "True\0"s, "True"}, {"Unterminated", REG_SZ, "abc", "abc"},
+        {"Multi", REG_MULTI_SZ, "a\0b\0\0"s, "a\0b\0"s}, {"Expand", REG_EXPAND_SZ, "%CLIKPAD_TEST_DIR%;%NONE%\0"s, "C:\\x;%NONE%"},
+        {"Negative", REG_DWORD, "\xFE\xFF\xFF\xFF", std::int32_t{-2}}, {"Short", REG_DWORD, "\x34\x12", std::int32_t{0x1234}},
+        {"Big", REG_DWORD_BIG_ENDIAN, "\0\0\x01\x02"s, std::int32_t{258}}, {"Odd", 42, "\x10", Variant::Bytes{0x10, 0}},
+        {"Absent", REG_NONE, "", "default"}};
+    // clang-format on
     for (const auto& [name, type, bytes, value] : rows) key.put(name, type, bytes);
     for (const std::string& path : {key.path(), key.path() + "\\Missing"}) {
         for (const auto& [name, type, bytes, value] : rows) {
@@ -61,23 +54,16 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
 
 TEST(cRegistry, EachValueTypeStoresItsFormOrRaisesAndStoresNothing) {
     ScratchKey key;
-    const std::string setValue =
-        "-2147194455|rules_tests.cRegistry|Failed to set registry value Key: "
-        "'-2147483647',Section: '" +
-        key.path() + "',Key: 'V' to value: '";
-    const std::tuple<std::int32_t, Variant, std::string, std::string> rows[] = {
-        // stored as texts() shows it
-        {REG_SZ, "%TEMP%\\x", "2:%TEMP%\\x\0"s, "none"},
-        {REG_EXPAND_SZ, "50%", "50%", "none"},
-        {REG_SZ, true, "True", "none"},
-        {REG_SZ, std::int16_t{-1}, "-1", "none"},
-        {REG_DWORD_BIG_ENDIAN, std::int16_t{258}, "4:\x02\x01\0\0"s, "none"},
-        {REG_DWORD, "5", "-", "none"},
-        {REG_BINARY, Variant::Bytes{1, 2, 3}, "3:\x01\x02\x03", "none"},
-        {REG_BINARY, "01", "-", "26001||"},
-        {REG_MULTI_SZ, true, "-", setValue + "True'"},
-        {REG_SZ, Variant::Bytes{0x0A, 0xFF}, "-", setValue + "0A FF'"},
-    };
+    const std::string setValue = "-2147194455|rules_tests.cRegistry|Failed to set registry value Key: '-2147483647'," +
+                                 ("Section: '" + key.path()) + "',Key: 'V' to value: '";
+    // clang-format off
+    const std::tuple<std::int32_t, Variant, std::string, std::string> rows[] = {  // stored as texts() shows it
+        {REG_SZ, "%TEMP%\\x", "2:%TEMP%\\x\0"s, "none"}, {REG_EXPAND_SZ, "50%", "50%", "none"},
+        {REG_SZ, true, "True", "none"}, {REG_SZ, std::int16_t{-1}, "-1", "none"},
+        {REG_DWORD_BIG_ENDIAN, std::int16_t{258}, "4:\x02\x01\0\0"s, "none"}, {REG_DWORD, "5", "-", "none"},
+        {REG_BINARY, Variant::Bytes{1, 2, 3}, "3:\x01\x02\x03", "none"}, {REG_BINARY, "01", "-", "26001||"},
+        {REG_MULTI_SZ, true, "-", setValue + "True'"}, {REG_SZ, Variant::Bytes{0x0A, 0xFF}, "-", setValue + "0A FF'"}};
+    // clang-format on
     for (const auto& [valueType, value, stored, error] : rows) {
         RegDeleteKeyValueA(HKEY_CURRENT_USER, key.path().c_str(), "V");
         auto registry = at(key.path(), "V", valueType);
@@ -86,35 +72,48 @@ TEST(cRegistry, EachValueTypeStoresItsFormOrRaisesAndStoresNothing) {
     }
 }
 
-TEST(cRegistry, KeysAreCreatedTestedAndDeletedOrTheFailureIsNamed) {
+TEST(cRegistry, KeysAreMadeFoundListedAndDeletedOrTheFailureIsNamed) {
     ScratchKey key;
-    auto deep = at(key.path() + "\\A\\B", "Deep");
-    EXPECT_FALSE(deep.KeyExists());
+    key.put("", REG_NONE, "", std::string(255, 'b'));  // the longest name a key may have
+    auto deep = at(key.path() + "\\A", "Deep");
     deep.Value(Variant("here"));  // a write makes the whole path
     EXPECT_TRUE(deep.KeyExists() && deep.CreateKey() && deep.DeleteValue() && deep.DeleteKey() && !deep.KeyExists());
-    const std::string failed = "26001|rules_tests.cRegistry|Failed to ",
-                      section = "-2147483647',Section: '" + key.path();
-    EXPECT_EQ(raised([&] { deep.DeleteKey(); }), failed + "delete registry Key: '" + section + "\\A\\B");
-    EXPECT_EQ(raised([&] { deep.DeleteValue(); }), failed + "open key '" + section + "\\A\\B' for delete access");
-    EXPECT_EQ(raised([&] { at(key.path(), "V").DeleteValue(); }),
-              failed + "delete registry Key: '" + section + "',Key: 'V");
-    EXPECT_EQ(raised([&] { at("\\Leading", "V").Value(Variant("1")); }),
-              failed + "set registry value Key: '-2147483647',Section: '\\Leading',Key: 'V' to value: '1'");
+    const std::string section = "-2147483647',Section: '" + key.path() + "\\A";
+    EXPECT_EQ(raised([&] { deep.DeleteValue(); }),
+              "26001|rules_tests.cRegistry|Failed to open key '" + section + "' for delete access");
+    std::vector<std::string> names = {"stale"};
+    std::int32_t count = 7;
+    EXPECT_TRUE(at(key.path()).EnumerateSections(names, count) && names == std::vector{std::string(255, 'b')});
+    EXPECT_TRUE(at(key.path() + "\\Missing").EnumerateValues(names, count) && names.empty() && count == 0);
 }
 
-TEST(cRegistry, EnumerationListsTheNamesAfreshAndOnlyWhatIsThere) {
-    ScratchKey key;
-    key.putText("", "unnamed");
-    const std::vector<std::string> subkeys = {std::string(254, 'a'), std::string(255, 'b')};
-    for (const auto& name : subkeys) key.put("", REG_NONE, "", name);
-    const auto list = [&](const std::string& path, auto member) {
-        std::vector<std::string> names = {"stale"};
-        std::int32_t count = 7;
-        EXPECT_TRUE((at(path).*member)(names, count) && count == static_cast<std::int32_t>(names.size()));
-        return names;
-    };
-    EXPECT_EQ(list(key.path(), &cRegistry::EnumerateValues), std::vector<std::string>{""});
-    EXPECT_EQ(list(key.path(), &cRegistry::EnumerateSections), subkeys);
-    EXPECT_TRUE(list(key.path() + "\\Missing", &cRegistry::EnumerateValues).empty());
-    EXPECT_TRUE(list(key.path() + "\\" + subkeys[0], &cRegistry::EnumerateSections).empty());
+TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
+    // Two scratch keys stand in for HKEY_CLASSES_ROOT and HKLM\SOFTWARE\Classes, which
+    // under Wine is the same key: a missing or misplaced write would not show there.
+    const ScratchKey first{"root1"}, second{"root2"};
+    const auto previous = cRegistry::replaceClassesRoots(
+        {{{ScratchKey::kHive, first.path() + "\\"}, {ScratchKey::kHive, second.path() + "\\"}}});
+    cRegistry registry;
+    registry.SectionKey("Cls");
+    registry.ValueKey("Doc");  // the object's own fields as arguments: the member works on copies
+    registry.CreateEXEAssociation("  \"C:\\a.exe ", registry.SectionKey(), registry.ValueKey(), ".t", "", true, "",
+                                  false, "", true, "", 0);
+    registry.ClassKey(ScratchKey::kHive);
+    registry.CreateAdditionalEXEAssociations(first.path() + "\\Cls", std::vector<Variant>{"v", "&V", "c", "w"});
+    EXPECT_EQ(registry.LastError()->number(), -2147194452);  // not in triples: nothing written
+    registry.CreateAdditionalEXEAssociations(first.path() + "\\Cls", std::vector<Variant>{"v", "&V", "c"});
+    cRegistry::replaceClassesRoots(previous);
+    const std::string exe = "\"C:\\a.exe\"";  // trimmed, quoted once
+    // clang-format off
+    const std::map<std::string, std::string> expected = {{"..t", "Cls"}, {"Cls", "Doc"}, {"Cls\\shell\\open", "&Open"},
+        {"Cls\\shell\\open\\command", exe + " \"%1\""}, {"Cls\\shell\\print", "&Print"},
+        {"Cls\\shell\\print\\command", exe + " /p \"%1\""}, {"Cls\\shell\\add", "&Install .t"},
+        {"Cls\\shell\\add\\command", exe + " /a \"%1\""}, {"Cls\\DefaultIcon", exe + ",0"}};
+    // clang-format on
+    for (const ScratchKey* root : {&first, &second}) {
+        for (const auto& [path, text] : expected)
+            EXPECT_EQ(at(root->path() + "\\" + path).Value(), Variant(text)) << path;
+        EXPECT_FALSE(at(root->path() + "\\Cls\\shell\\new").KeyExists());
+        EXPECT_EQ(at(root->path() + "\\" + first.path() + "\\Cls\\shell\\v\\command").Value(), Variant("c"));
+    }
 }

@@ -1,5 +1,4 @@
-// An App on settings of the test's own (two scratch keys stand in for the machine
-// and the user keys), ticks driven by hand, mouse input and message boxes recorded.
+// An App on scratch settings, ticked by hand, its mouse input and message boxes recorded.
 #pragma once
 
 #include "Recorders.h"
@@ -8,8 +7,6 @@
 #include "app/App.h"
 #include "platform/Menu.h"
 #include "platform/StatusBar.h"
-#include "platform/WindowTimer.h"
-#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

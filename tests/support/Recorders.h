@@ -1,42 +1,39 @@
-// While in scope, the program's mouse input and message boxes go to a record
-// instead of the system (mouse input may go on to the system as well).
+// While in scope, the program's mouse input and message boxes go to a record, not the system.
 #pragma once
 
 #include "platform/MessageBox.h"
 #include "platform/MouseInput.h"
 
-#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
-
-struct MouseCall {
-    DWORD flags;
-    std::int32_t dx, dy, data;
-    bool operator==(const MouseCall&) const = default;
-};
 
 class MouseRecorder {
 public:
-    explicit MouseRecorder(bool toSystemToo = false);
+    MouseRecorder() { calls_.clear(); }
     MouseRecorder(const MouseRecorder&) = delete;
     MouseRecorder& operator=(const MouseRecorder&) = delete;
     ~MouseRecorder() { MouseInput::replaceSender(previous_); }
-    const std::vector<MouseCall>& calls() const;
+    // The flags of each call; the program's clicks carry no position and no wheel amount.
+    const std::vector<DWORD>& calls() const { return calls_; }
 
 private:
-    MouseInput::Sender previous_;
+    static inline std::vector<DWORD> calls_;
+    MouseInput::Sender previous_ =
+        MouseInput::replaceSender([](DWORD flags, DWORD, DWORD, DWORD, ULONG_PTR) { calls_.push_back(flags); });
 };
 
-// Each box "closes" at once, as if OK was pressed; take() gives "title: text" of
-// each shown since the last call.
+// Each box "closes" at once, as if OK was pressed; take() gives "title: text" of each since the last call.
 class MessageRecorder {
 public:
-    MessageRecorder();
+    MessageRecorder() { shown_.clear(); }
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
     ~MessageRecorder() { replaceMessageShower(previous_); }
-    std::vector<std::string> take();
+    std::vector<std::string> take() { return std::exchange(shown_, {}); }
 
 private:
-    MessageShower previous_;
+    static inline std::vector<std::string> shown_;
+    MessageShower previous_ = replaceMessageShower(
+        [](HWND, const std::string& text, const std::string& title) { shown_.push_back(title + ": " + text); });
 };

@@ -1,5 +1,4 @@
-// A registry key of the test's own in the current user's hive (no test needs
-// administrator rights), unique to the test and the process, gone when it ends.
+// A registry key of the test's own in HKEY_CURRENT_USER, unique to the test, gone when it ends.
 #pragma once
 
 #include "platform/Win32.h"

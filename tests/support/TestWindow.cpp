@@ -3,22 +3,19 @@
 #include "platform/MessageLoop.h"
 
 #include <algorithm>
+#include <utility>
 
 TestWindow::TestWindow(RECT bounds, COLORREF colour) : brush_(CreateSolidBrush(colour)) {
     static const ATOM windowClass = [] {
         WNDCLASSA description{};
         description.lpfnWndProc = &TestWindow::procedure;
-        description.hInstance = GetModuleHandleA(nullptr);
-        description.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         description.lpszClassName = "ClikpadTestWindow";
         return RegisterClassA(&description);
     }();
-    window_ = CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(windowClass), "Clikpad test target", WS_POPUP, bounds.left,
-                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), this);
-    ShowWindow(window_, SW_SHOW);
+    window_ =
+        CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(windowClass), "", WS_POPUP | WS_VISIBLE, bounds.left, bounds.top,
+                        bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, nullptr, this);
     SetForegroundWindow(window_);
-    UpdateWindow(window_);
     pumpFor(50);
 }
 
@@ -34,10 +31,8 @@ POINT TestWindow::centre() const {
 }
 
 void TestWindow::repaint(COLORREF colour) {
-    DeleteObject(brush_);
-    brush_ = CreateSolidBrush(colour);
+    DeleteObject(std::exchange(brush_, CreateSolidBrush(colour)));
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    GdiFlush();
     pumpFor(50);
 }
 
@@ -58,19 +53,20 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     LARGE_INTEGER now{};
     QueryPerformanceCounter(&now);
     self->received_.push_back({message, lParam, now.QuadPart});
-    if (message == WM_ERASEBKGND) {
-        RECT client{};
-        GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_);
-        return 1;
-    }
     if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_ERASEBKGND) return DefWindowProcA(window, message, wParam, lParam);
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_);
+    return 1;
+}
+
+void pumpFor(DWORD milliseconds) {
+    pumpUntil([] { return false; }, milliseconds);
 }
 
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    for (const DWORD start = GetTickCount();;) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (router && router->route(message)) continue;

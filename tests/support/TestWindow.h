@@ -1,5 +1,4 @@
-// A top-level window of the test's own, painted in one colour where the test puts
-// it, recording the messages it receives; and the message pump tests wait with.
+// A painted window of the test's own that records its messages, and the pump tests wait with.
 #pragma once
 
 #include "platform/Win32.h"
@@ -24,7 +23,6 @@ public:
     POINT centre() const;
     void repaint(COLORREF colour);
     std::vector<ReceivedMessage> receivedOf(std::initializer_list<UINT> kinds) const;
-    void clearReceived() { received_.clear(); }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -39,6 +37,4 @@ class MessageRouter;
 // Dispatches this thread's messages (through the router, as the program's loop
 // does, when one is given) until the condition holds or the time is up.
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
-inline void pumpFor(DWORD milliseconds) {
-    pumpUntil([] { return false; }, milliseconds);
-}
+void pumpFor(DWORD milliseconds);
