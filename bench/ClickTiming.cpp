@@ -73,7 +73,7 @@ ClickTiming MeasureClickTiming(const std::string& label, const std::string& even
     pumpFor(static_cast<DWORD>(seconds) * 1000 + 300);
 
     std::vector<double> sinceStart;
-    for (const auto& down : target.receivedOf({WM_LBUTTONDOWN}))
-        sinceStart.push_back(SecondsBetween(started, down.ticks));
+    for (const auto& received : target.received())
+        if (received.message == WM_LBUTTONDOWN) sinceStart.push_back(SecondsBetween(started, received.ticks));
     return Summarise(label, OffsetsFromSchedule(sinceStart, intervals));
 }

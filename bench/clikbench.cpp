@@ -59,6 +59,10 @@ void measureCpu(int seconds, Footprint& ours, Footprint& baseline) {
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+    if (othersSettingsMayExist()) {
+        std::fprintf(stderr, "Clikpad's settings exist here; the benchmark would delete them.\n");
+        return 1;
+    }
 
     std::printf("## Click timing (%d s per run, offsets from Start + the intervals, ms)\n\n", seconds);
     std::printf("| run | clicks | mean abs offset | p95 | worst | drift (last - first) |\n|---|---|---|---|---|---|\n");

@@ -90,9 +90,11 @@ start_virtual_display() {
 }
 
 # The build tree's own prefix, made once. Without a window manager every hide
-# stalls for two seconds unless Wine manages the windows itself.
+# stalls for two seconds unless Wine manages the windows itself. A crashing test
+# program must end at once with its backtrace, not wait on a crash dialog that
+# nobody can press until CTest's timeout.
 prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/.clikpad-ready" ] || create_wine_prefix
+    [ -f "$WINEPREFIX/.clikpad-ready-2" ] || create_wine_prefix
     # Wine's own fonts (MS Sans Serif, Tahoma) are only found inside the prefix;
     # without them every caption is drawn in a much wider font than on Windows.
     cp -u /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -103,8 +105,9 @@ create_wine_prefix() {
     mkdir -p "$WINEPREFIX"
     wineboot -i >"$CLIKPAD_BUILD/wineboot.log" 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$CLIKPAD_BUILD/wineboot.log" 2>&1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$CLIKPAD_BUILD/wineboot.log" 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.clikpad-ready"
+    touch "$WINEPREFIX/.clikpad-ready-2"
 }
 
 # wineserver -p stays up between programs, so each test starts warm. Wine's helper

@@ -1,6 +1,7 @@
 #include "ClikpadProcess.h"
 
 #include "TestWindow.h"
+#include "platform/RegKey.h"
 
 #include <stdexcept>
 
@@ -22,6 +23,13 @@ std::string textOf(HWND window) {
 
 void deleteSettings() {
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) RegDeleteTreeA(hive, "SOFTWARE\\Talvick Software");
+}
+
+bool othersSettingsMayExist() {
+    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return false;
+    for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+        if (RegKey key; RegOpenKeyExA(hive, "SOFTWARE\\Talvick Software", 0, KEY_READ, key.receive()) == 0) return true;
+    return false;
 }
 
 ClikpadProcess::ClikpadProcess(const std::string& exePath) {

@@ -11,6 +11,8 @@ std::string windowsPath(std::string path);
 // What a control of another process shows (GetWindowText would give its creation text).
 std::string textOf(HWND window);
 void deleteSettings();  // the whole vendor key, machine and user alike
+// Under Wine the build's own prefix holds nobody's settings; on Windows they may be the user's.
+bool othersSettingsMayExist();
 
 class ClikpadProcess {
 public:
@@ -26,9 +28,7 @@ public:
     HWND main() const { return main_; }
     // A top-level window of this process with the caption (and class, when given).
     HWND findWindow(const std::string& caption, const char* className = nullptr) const;
-    HWND button(HWND parent, const std::string& caption) const {
-        return FindWindowExA(parent, nullptr, "Button", caption.c_str());
-    }
+    HWND button(HWND parent, const char* caption) const { return FindWindowExA(parent, nullptr, "Button", caption); }
 
 private:
     PROCESS_INFORMATION process_{};

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,10 +26,13 @@ void makeUnwritable(HKEY hive) {
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override { deleteSettings(); }
+    void SetUp() override {
+        if (othersSettingsMayExist()) GTEST_SKIP() << "Clikpad's settings exist here; the scenarios would delete them";
+        deleteSettings();
+    }
     void TearDown() override {
         clikpad.reset();
-        deleteSettings();
+        if (!IsSkipped()) deleteSettings();
     }
     HWND waitForWindow(const std::string& caption, const char* className, DWORD timeoutMs = 5000) {
         HWND found = nullptr;
@@ -68,7 +72,8 @@ TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowAndExitsThenNoKeyCanBeWritten
     HWND start = clikpad->button(clikpad->main(), "Start");
     UserInput::clickWindow(start);
     UserInput::movePointer(target.centre());
-    EXPECT_TRUE(pumpUntil([&] { return target.receivedOf({WM_LBUTTONUP}).size() >= 2; }, 5000));
+    EXPECT_TRUE(pumpUntil(
+        [&] { return std::ranges::count(target.received(), WM_LBUTTONUP, &ReceivedMessage::message) >= 2; }, 5000));
     UserInput::clickWindow(clikpad->button(clikpad->main(), "Stop"));
     EXPECT_TRUE(pumpUntil([&] { return IsWindowEnabled(start) != FALSE; }));
     chooseMenu('o', 'x');

@@ -67,11 +67,9 @@ TEST(Form, AfterAnErrorIsShownNoTimerIconOrHandlerOfTheProgramIsLeft) {
 
 TEST(ClickTarget, OnlyAKnownHigherLevelBlocksAndThisProgramsOwnWindowIsNotHigher) {
     EXPECT_TRUE(ClickTarget::blocks(0x3000, 0x2000));
+    using Level = std::optional<std::uint32_t>;
     for (const auto& [target, own] :
-         {std::pair<std::optional<std::uint32_t>, std::optional<std::uint32_t>>{0x2000, 0x2000},
-          {0x1000, 0x2000},
-          {std::nullopt, 0x2000},
-          {0x3000, std::nullopt}})
+         {std::pair<Level, Level>{0x2000, 0x2000}, {0x1000, 0x2000}, {std::nullopt, 0x2000}, {0x3000, std::nullopt}})
         EXPECT_FALSE(ClickTarget::blocks(target, own));
     TestWindow window({100, 100, 300, 200}, RGB(255, 255, 255));
     SetCursorPos(window.centre().x, window.centre().y);

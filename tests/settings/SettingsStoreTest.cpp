@@ -23,10 +23,10 @@ TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults
         EXPECT_EQ(machine.texts()["Events"], marker == "4.3" ? "5,10" : "4") << marker;
     }
     machine.putText("Events", "4");
-    // clang-format off
-    EXPECT_EQ(machine.texts(), (std::map<std::string, std::string>{{"Button", "True"}, {"DetAd", "False"}, {"Events", "4"},
-        {"Hide", "0"}, {"Loop", "True"}, {"Ver", "4.3"}, {"OnTop", "0"}, {"Foreign", "left alone"}}));
-    // clang-format on
+    const std::map<std::string, std::string> defaults = {{"Button", "True"}, {"DetAd", "False"},       {"Events", "4"},
+                                                         {"Hide", "0"},      {"Loop", "True"},         {"Ver", "4.3"},
+                                                         {"OnTop", "0"},     {"Foreign", "left alone"}};
+    EXPECT_EQ(machine.texts(), defaults);
 }
 
 TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInAnyCase) {
@@ -53,9 +53,8 @@ TEST_F(SettingsStoreTest, TheMachineKeyIsTakenWhenWritableAndItHidesNoSettingsOf
     const SettingsLocation unwritable{cRegistry::kLocalMachine, "\\" + machine.path()};
     // clang-format off
     const std::tuple<const char*, const char*, bool, bool> rows[] = {  // markers of machine and user ("" none)
-        {"", "", true, true}, {"4.3", "", true, true}, {"4.3", "4.3", true, true}, {"4.2", "", true, true},
-        {"", "4.2", true, true}, {"", "4.3", true, false} /* an elevated start hides nothing */,
-        {"4.2", "4.3", true, false}, {"", "", false, false}};
+        {"", "", true, true}, {"4.3", "4.3", true, true}, {"", "4.2", true, true}, {"4.2", "4.3", true, false},
+        {"", "4.3", true, false} /* an elevated start hides nothing */, {"", "", false, false}};
     // clang-format on
     for (const auto& [machineVer, userVer, writable, expectMachine] : rows) {
         RegDeleteTreeA(HKEY_CURRENT_USER, machine.path().c_str());

@@ -1,7 +1,5 @@
 #include "TestWindow.h"
 
-#include "platform/MessageLoop.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -36,14 +34,6 @@ void TestWindow::repaint(COLORREF colour) {
     pumpFor(50);
 }
 
-std::vector<ReceivedMessage> TestWindow::receivedOf(std::initializer_list<UINT> kinds) const {
-    std::vector<ReceivedMessage> matching;
-    std::copy_if(received_.begin(), received_.end(), std::back_inserter(matching), [&](const ReceivedMessage& m) {
-        return std::find(kinds.begin(), kinds.end(), m.message) != kinds.end();
-    });
-    return matching;
-}
-
 LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE)
         SetWindowLongPtrA(window, GWLP_USERDATA,
@@ -52,7 +42,7 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     LARGE_INTEGER now{};
     QueryPerformanceCounter(&now);
-    self->received_.push_back({message, lParam, now.QuadPart});
+    self->received_.push_back({message, now.QuadPart});
     if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
     if (message != WM_ERASEBKGND) return DefWindowProcA(window, message, wParam, lParam);
     RECT client{};
@@ -65,11 +55,10 @@ void pumpFor(DWORD milliseconds) {
     pumpUntil([] { return false; }, milliseconds);
 }
 
-bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs, MessageRouter* router) {
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     for (const DWORD start = GetTickCount();;) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (router && router->route(message)) continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }

@@ -8,7 +8,6 @@
 
 struct ReceivedMessage {
     UINT message;
-    LPARAM lParam;
     LONGLONG ticks;  // QueryPerformanceCounter when it was handled
 };
 
@@ -22,7 +21,7 @@ public:
     HWND handle() const { return window_; }
     POINT centre() const;
     void repaint(COLORREF colour);
-    std::vector<ReceivedMessage> receivedOf(std::initializer_list<UINT> kinds) const;
+    const std::vector<ReceivedMessage>& received() const { return received_; }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -32,9 +31,6 @@ private:
     std::vector<ReceivedMessage> received_;
 };
 
-class MessageRouter;
-
-// Dispatches this thread's messages (through the router, as the program's loop
-// does, when one is given) until the condition holds or the time is up.
-bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000, MessageRouter* router = nullptr);
+// Dispatches this thread's messages until the condition holds or the time is up.
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 void pumpFor(DWORD milliseconds);
