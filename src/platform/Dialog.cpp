@@ -14,6 +14,9 @@ void Dialog::Show() {
 void Dialog::Unload() {
     if (!exists()) return;
     EnableWindow(mainWindow_, TRUE);
+    // Windows activates the window below the closing one, which for a topmost dialog
+    // may be another program's topmost window: hand activation over first.
+    if (GetActiveWindow() == hwnd() && IsWindowVisible(mainWindow_)) SetActiveWindow(mainWindow_);
     destroy();
 }
 

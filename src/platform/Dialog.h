@@ -1,8 +1,8 @@
 // A modeless dialog window: made hidden, shown as it stands, centred on the screen
 // at its first showing, the focus on one of its controls. Its unload step enables
 // the main window before the window goes, by any road (a button that calls Unload,
-// the close box, Alt+F4, the main window unloading it, destruction), so that Windows
-// hands activation back to the main window and not to another program.
+// the close box, Alt+F4, the main window unloading it, destruction), and hands
+// activation back to the main window, so that no other program's window comes forward.
 #pragma once
 
 #include "platform/Form.h"

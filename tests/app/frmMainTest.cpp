@@ -5,8 +5,6 @@
 
 #include <functional>
 
-namespace {
-
 class MainWindow : public AppTest {
 protected:
     // Buttons, then popup items (S, P, T while enabled), both Pause captions, Timer1, the panels.
@@ -37,15 +35,11 @@ protected:
         machine.putText("Loop", loop);
         click(frmMain::Command1);
     }
-    // The live settings in the dialog, the ad detector panel, the Always On Top mark and state.
-    void minimise() {
-        ShowWindow(main().hwnd(), SW_MINIMIZE);
-        pumpFor(50);
-    }
     void iconCallback(UINT mouseMessage) { SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, mouseMessage); }
     NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
     // True while the shell holds an icon with this record's window and id.
     static bool shown(NOTIFYICONDATAA record) { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; }
+    // The live settings in the dialog, the ad detector panel, the Always On Top mark and state.
     std::string applied() {
         const Settings shown = settings().shown();
         return std::to_string(shown.primaryButton) + std::to_string(shown.adDetectorOn) + shown.events +
@@ -54,8 +48,6 @@ protected:
                std::to_string(isTopMost(main().hwnd()));
     }
 };
-
-}  // namespace
 
 TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
     app = std::make_unique<App>();  // no settings key at all
@@ -66,6 +58,9 @@ TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
         {{"Button", "False"}, {"DetAd", "True"}, {"Events", "5,10"}, {"Hide", "1"}, {"Loop", "False"}, {"OnTop", "1"}});
     EXPECT_EQ(applied(), "015,1010Ad Detector: On11");
     EXPECT_FALSE(IsWindowVisible(settings().hwnd()));
+    command(frmMain::mnuHiddenSettings);  // the first showing after a start: topmost as the main window
+    command(frmMain::mnuHiddenAbout);
+    EXPECT_TRUE(isTopMost(settings().hwnd()) && !isTopMost(app->aboutBox()->hwnd()));
 }
 
 TEST_F(MainWindow, EveryWindowHoldsItsControlsAtLargeWindowMetricsAndCarriesBothIcons) {
@@ -114,9 +109,7 @@ TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
     SetFocus(nullptr);                                                               // elsewhere: not ours to move
     for (const std::string events : {"", "2147483648", "5,1e10"}) startRun(events);  // cannot be counted down
     EXPECT_EQ(shown(), stopped);
-    const auto reports = boxes.take();
-    ASSERT_EQ(reports.size(), 3u);
-    EXPECT_TRUE(reports[0].starts_with("Clikpad: ") && reports[0].find("Options > Settings") != std::string::npos);
+    EXPECT_EQ(boxes.take().size(), 3u);
     machine.putText("Events", "5");
     SetFocus(nullptr);  // elsewhere: not ours to move
     command(frmMain::mnuHiddenStart);
@@ -139,7 +132,6 @@ TEST_F(MainWindow, TicksCountDownClickAndMoveThroughTheList) {
             << events;
         click(frmMain::Command3);
     }
-    EXPECT_EQ(mouse.calls().size(), 2u * 10);
     startRun("1");
     main().run().state().ClickCount = 32765;
     EXPECT_EQ(ticks(2), "1/32766 1/1");  // the clicks wrap after 32766
@@ -185,8 +177,7 @@ TEST_F(MainWindow, AClickIntoAProgramOfHigherRightsIsNeitherSentNorCountedAndSai
 }
 
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActivateIt) {
-    // Another program's window, next in line for activation after the main window.
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 600, 99, 99, 0, 0, 0, nullptr);
+    const TestWindow other({600, 600, 699, 699}, 0);  // another program's, next in line for activation
     start();
     const std::pair<UINT, std::function<void()>> roads[] = {
         {frmMain::mnuSettings, [&] { click(settings().control(frmSettings::Command1)); }},
@@ -202,18 +193,12 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActiv
     }
     command(frmMain::mnuHiddenAbout);  // from the popup the main window stays enabled
     EXPECT_TRUE(app->aboutBoxExists() && IsWindowEnabled(main().hwnd()));
-    DestroyWindow(other);
 }
 
 TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAboutBox) {
-    start({{"OnTop", "1"}});
-    command(frmMain::mnuHiddenSettings);  // the first showing after a start
-    command(frmMain::mnuHiddenAbout);
-    EXPECT_TRUE(isTopMost(settings().hwnd()) && !isTopMost(app->aboutBox()->hwnd()));
-    EXPECT_EQ(windowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
-    app.reset();
     start();
     command(frmMain::mnuHiddenAbout);  // topmost without Always On Top, and decided once
+    EXPECT_EQ(windowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
     HWND about = app->aboutBox()->hwnd();
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
@@ -232,12 +217,14 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
     MessageFilter::replaceAllower(previous);
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));  // even elevated
-    minimise();                                                                                 // an ordinary minimise
+    ShowWindow(main().hwnd(), SW_MINIMIZE);                                                     // an ordinary minimise
+    pumpFor(50);
     EXPECT_TRUE(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()) && !main().trayIcon().shown());
     machine.putText("Hide", "1");  // read afresh at each minimise
     Menu::setChecked(main().menuBar(), frmMain::mnuAlwaysOnTop, true);
     ShowWindow(main().hwnd(), SW_RESTORE);
-    minimise();
+    ShowWindow(main().hwnd(), SW_MINIMIZE);
+    pumpFor(50);
     EXPECT_TRUE(IsIconic(main().hwnd()) && !IsWindowVisible(main().hwnd()) && shown(icon()));
     EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage,
               NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
@@ -265,20 +252,20 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
                 !shown(before));
 }
 
-TEST_F(MainWindow, EveryRoadBackOrOutTakesTheIconAlong) {
+TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
     const std::function<void()> roads[] = {
-        [this] { command(frmMain::mnuHiddenRestore); }, [this] { command(frmMain::mnuHiddenExit); },
+        [this] { command(frmMain::mnuHiddenExit); },
         [this] { SendMessageA(main().hwnd(), WM_CLOSE, 0, 0); },           // the close box, Options > Exit
         [this] { SendMessageA(main().hwnd(), WM_ENDSESSION, TRUE, 0); }};  // logoff
     for (const auto& road : roads) {
         start({{"Hide", "1"}});
-        minimise();
+        ShowWindow(main().hwnd(), SW_MINIMIZE);
+        pumpFor(50);
         const NOTIFYICONDATAA before = icon();
         HWND dialog = settings().hwnd();
         road();
         EXPECT_FALSE(shown(before)) << &road - roads;
-        // Restored, or unloaded with its dialogs.
-        EXPECT_EQ(IsWindow(dialog) && IsWindowVisible(main().hwnd()), &road == &roads[0]) << &road - roads;
+        EXPECT_FALSE(IsWindow(dialog)) << &road - roads;  // unloaded with its dialogs
         app.reset();
     }
 }
