@@ -69,14 +69,11 @@ TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowAndExitsThenNoKeyCanBeWritten
     UserInput::clickWindow(clikpad->button(settings, "&Ok"));
     ASSERT_TRUE(pumpUntil([&] { return !IsWindow(settings); }));
     EXPECT_EQ(stored(HKEY_CURRENT_USER, "Events"), "1");
-    HWND start = clikpad->button(clikpad->main(), "Start");
-    UserInput::clickWindow(start);
+    UserInput::clickWindow(clikpad->button(clikpad->main(), "Start"));
     UserInput::movePointer(target.centre());
     EXPECT_TRUE(pumpUntil(
         [&] { return std::ranges::count(target.received(), WM_LBUTTONUP, &ReceivedMessage::message) >= 2; }, 5000));
-    UserInput::clickWindow(clikpad->button(clikpad->main(), "Stop"));
-    EXPECT_TRUE(pumpUntil([&] { return IsWindowEnabled(start) != FALSE; }));
-    chooseMenu('o', 'x');
+    chooseMenu('o', 'x');  // while it runs
     DWORD code = 1;
     EXPECT_TRUE(clikpad->waitForExit() && GetExitCodeProcess(clikpad->handle(), &code) && code == 0);
 

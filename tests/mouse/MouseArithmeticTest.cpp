@@ -13,8 +13,7 @@ TEST(MouseArithmetic, ScaledMidpointAndWheelAmountsOrTheirErrors) {
         {[] { return scaleToAbsolute(32768, 1); }, "2147450880"}, {[] { return scaleToAbsolute(32769, 1); }, "error 6"},
         {[] { return scaleToAbsolute(10, 0); }, "error 11"}, {[] { return midpoint(10, 3); }, "7"},  // toward zero
         {[] { return midpoint(INT_MIN, INT_MAX); }, "error 6"}, {[] { return wheelAmount(3, -120); }, "-360"},
-        {[] { return scaleToAbsolute(-1, 1280); }, "-51"}, {[] { return wheelAmount(2, 7); }, "-240"},  // odd: down
-        {[] { return wheelAmount(INT_MIN / 100, 120); }, "error 6"}};
+        {[] { return scaleToAbsolute(-1, 1280); }, "-51"}, {[] { return wheelAmount(INT_MIN / 100, 120); }, "error 6"}};
     // clang-format on
     for (const auto& [compute, expected] : rows) {
         try {

@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override { SettingsStore::chooseLocation(machineKey, userKey); }
     ScratchKey machine{"machine"}, user{"user"};
     const SettingsLocation machineKey{ScratchKey::kHive, machine.path()}, userKey{ScratchKey::kHive, user.path()};
 };
-}  // namespace
 
 TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults) {
     EXPECT_EQ(SettingsStore::forRun().events, "");                 // no key yet
