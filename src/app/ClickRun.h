@@ -68,7 +68,7 @@ public:
     void Tick();
     void ClearAdReference() { state_.AdReferenceCaptured = false; }
 
-    // The run's variables, which the main window's other steps may read and set.
+    // The run's variables; tests also set them, the click counter near its wrap.
     ClickRunState& state() { return state_; }
 
 private:
