@@ -84,21 +84,30 @@ void Form::createWindow(const FormLayout& layout, OwnedMenu menuBar) {
     CreateWindowExA(layout.exStyle, kFormClass, layout.caption, layout.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                     nullptr, menuBar.get(), GetModuleHandleA(nullptr), this);
     if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + layout.caption);
-    const bool hasMenu = menuBar.release() != nullptr;  // destroyed with the window from now on
+    hasMenu_ = menuBar.release() != nullptr;  // destroyed with the window from now on
     if (const UINT windowDpi = GetDpiForWindow(window_)) dpi_ = windowDpi;
-    iconId_ = layout.iconId;
+    layout_ = layout;
     loadIcons();
-    RECT frame{0, 0, pixels(layout.clientWidthTwips), pixels(layout.clientHeightTwips)};
-    AdjustWindowRectExForDpi(&frame, layout.style, hasMenu, layout.exStyle, dpi_);
+    const RECT frame = frameAt(dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     font_ = createLayoutFont(dpi_);
 }
 
+RECT Form::frameAt(UINT dpi) const {
+    RECT frame{0, 0, twipsToPixels(layout_.clientWidthTwips, dpi), twipsToPixels(layout_.clientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&frame, layout_.style, hasMenu_, layout_.exStyle, dpi);
+    RECT window{};
+    GetWindowRect(window_, &window);
+    OffsetRect(&frame, window.left - frame.left, window.top - frame.top);
+    return frame;
+}
+
 void Form::loadIcons() {
-    if (!iconId_) return;
-    const auto load = [this](int width, int height) {
-        return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId_), IMAGE_ICON,
+    const int iconId = layout_.iconId;
+    if (!iconId) return;
+    const auto load = [this, iconId](int width, int height) {
+        return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
                                              GetSystemMetricsForDpi(width, dpi_), GetSystemMetricsForDpi(height, dpi_),
                                              LR_SHARED));
     };
@@ -108,7 +117,7 @@ void Form::loadIcons() {
 }
 
 void Form::createControls(std::span<const ControlLayout> layout) {
-    layout_ = layout;
+    controlLayout_ = layout;
     // Created in table order, which is the keyboard order.
     for (std::size_t i = 0; i < layout.size(); ++i) controls_.push_back(createControl(static_cast<int>(i)));
     // Frames go to the bottom of the z-order so that what they hold paints over them.
@@ -116,21 +125,27 @@ void Form::createControls(std::span<const ControlLayout> layout) {
         if (layout[i].kind == ControlKind::Frame)
             SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    // A DPI change while there were no controls was ignored: the layout follows it once, now.
+    if (const UINT windowDpi = GetDpiForWindow(window_); windowDpi && windowDpi != dpi_)
+        rescale(windowDpi, frameAt(windowDpi));
 }
 
 Form::PixelBounds Form::pixelBounds(int index) const {
-    const ControlLayout& spec = layout_[static_cast<std::size_t>(index)];
+    const ControlLayout& spec = controlLayout_[static_cast<std::size_t>(index)];
     int left = spec.bounds.left, top = spec.bounds.top;
     for (int outer = spec.container; outer != ControlLayout::kInWindow;
-         outer = layout_[static_cast<std::size_t>(outer)].container) {
-        left += layout_[static_cast<std::size_t>(outer)].bounds.left;
-        top += layout_[static_cast<std::size_t>(outer)].bounds.top;
+         outer = controlLayout_[static_cast<std::size_t>(outer)].container) {
+        left += controlLayout_[static_cast<std::size_t>(outer)].bounds.left;
+        top += controlLayout_[static_cast<std::size_t>(outer)].bounds.top;
     }
-    return {pixels(left), pixels(top), pixels(spec.bounds.width), pixels(spec.bounds.height)};
+    // Edges are rounded, not sizes, so that controls that meet in twips meet in pixels
+    // and the last one ends on the client area's edge at every DPI.
+    const int right = pixels(left + spec.bounds.width), bottom = pixels(top + spec.bounds.height);
+    return {pixels(left), pixels(top), right - pixels(left), bottom - pixels(top)};
 }
 
 HWND Form::createControl(int index) {
-    const ControlLayout& spec = layout_[static_cast<std::size_t>(index)];
+    const ControlLayout& spec = controlLayout_[static_cast<std::size_t>(index)];
     const auto kind = classAndStyleOf(spec);
     const PixelBounds bounds = pixelBounds(index);
     HWND control = CreateWindowExA(kind.exStyle, kind.className, spec.caption ? spec.caption : "",
@@ -155,6 +170,31 @@ void Form::rescale(UINT dpi, const RECT& suggested) {
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     dpiChanged();
+}
+
+// As the dialog manager does: the control that had the focus when the form lost
+// activation gets it back when the form's window is given the focus again.
+void Form::rememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+}
+
+bool Form::giveFocusBack() {
+    if (!lastFocus_ || !IsChild(window_, lastFocus_)) return false;
+    // A control disabled meanwhile hands on to the next one that takes the focus.
+    HWND target = IsWindowEnabled(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, lastFocus_, FALSE);
+    if (!target || !IsWindowEnabled(target)) return false;
+    SetFocus(target);
+    return true;
+}
+
+// Enter, which the dialog manager turns into IDOK for want of a default button,
+// presses the push button that has the focus, and nothing else.
+void Form::pressFocusedButton() {
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(window_, focus)) return;
+    if (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))
+        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
 }
 
 bool Form::handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -217,6 +257,10 @@ LRESULT Form::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             handler();
             return 0;
         }
+        if (LOWORD(wParam) == IDOK && lParam == 0) {
+            pressFocusedButton();
+            return 0;
+        }
     }
     if (message == WM_TIMER) {
         if (const auto found = timers_.find(wParam); found != timers_.end()) {
@@ -226,9 +270,11 @@ LRESULT Form::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         }
     }
     if (message == WM_DPICHANGED) {
-        rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        if (!controls_.empty()) rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
+    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) rememberFocus();
+    if (message == WM_SETFOCUS && giveFocusBack()) return 0;
     LRESULT result = 0;
     if (handleMessage(message, wParam, lParam, result)) return result;
     return DefWindowProcA(window, message, wParam, lParam);

@@ -72,16 +72,23 @@ private:
     };
     HWND createControl(int index);
     PixelBounds pixelBounds(int index) const;
+    // The window's rectangle where it stands, sized for its client area at that DPI.
+    RECT frameAt(UINT dpi) const;
     void loadIcons();
     void rescale(UINT dpi, const RECT& suggested);
+    void rememberFocus();
+    bool giveFocusBack();
+    void pressFocusedButton();
 
     HWND window_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    int iconId_ = 0;
+    FormLayout layout_{};
+    bool hasMenu_ = false;
     HICON smallIcon_ = nullptr;
     OwnedFont font_;
-    std::span<const ControlLayout> layout_;
+    std::span<const ControlLayout> controlLayout_;
     std::vector<HWND> controls_;
+    HWND lastFocus_ = nullptr;
     std::map<UINT, std::function<void()>> commands_;
     std::map<UINT_PTR, std::function<void()>> timers_;
     std::map<HWND, ControlHandler> controlHandlers_;

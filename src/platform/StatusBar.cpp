@@ -4,23 +4,41 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace StatusBar {
 
-void fitFirstPanel(HWND bar, std::initializer_list<const char*> texts) {
+namespace {
+// The widest text in the bar's font, with the room the bar keeps around a panel's text.
+int panelWidthFor(HWND bar, std::initializer_list<const char*> texts) {
     const WindowDC dc(bar);
     const SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)));
     int widest = 0;
     for (const char* text : texts) {
         SIZE extent{};
         GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &extent);
-        widest = extent.cx > widest ? extent.cx : widest;
+        widest = std::max(widest, static_cast<int>(extent.cx));
     }
     int borders[3] = {};  // horizontal, vertical, between panels
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    int rightEdges[2] = {widest + 2 * borders[2] + 4, -1};
-    SendMessageA(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
+    return widest + 2 * borders[2] + 4;
+}
+}  // namespace
+
+void fitPanels(std::initializer_list<HWND> bars, std::initializer_list<const char*> firstTexts,
+               std::initializer_list<const char*> secondTexts) {
+    int first = 0, second = 0, barWidth = std::numeric_limits<int>::max();
+    for (HWND bar : bars) {
+        first = std::max(first, panelWidthFor(bar, firstTexts));
+        second = std::max(second, panelWidthFor(bar, secondTexts));
+        RECT client{};
+        GetClientRect(bar, &client);
+        barWidth = std::min(barWidth, static_cast<int>(client.right));
+    }
+    int rightEdges[2] = {std::max(0, std::min(first, barWidth - second)), -1};
+    for (HWND bar : bars) SendMessageA(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
 }
 
 void setPanelText(HWND bar, int panel, const std::string& text) {

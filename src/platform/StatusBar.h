@@ -7,8 +7,11 @@
 #include <string>
 
 namespace StatusBar {
-// Two panels, the first just wide enough for the widest of the given texts.
-void fitFirstPanel(HWND bar, std::initializer_list<const char*> texts);
+// Two panels in each bar, all split at one place so that the panels line up: the first
+// as wide as the widest of its texts in the bar's own font, unless the second could
+// then not show all of its own, which it is given first.
+void fitPanels(std::initializer_list<HWND> bars, std::initializer_list<const char*> firstTexts,
+               std::initializer_list<const char*> secondTexts);
 void setPanelText(HWND bar, int panel, const std::string& text);
 std::string panelText(HWND bar, int panel);
 // The middle of the panel's bottom edge, on the screen.

@@ -29,6 +29,7 @@ frmAbout::frmAbout(const MainWindowLink& mainWindow) : Dialog(mainWindow.window(
                   IDI_CLIKPAD});
     createControls(kLayout);
     onCommand(controlId(Command1), [this] { Unload(); });
+    onCommand(IDCANCEL, [this] { Unload(); });  // Escape, as the dialog manager gives it
     Form_Load(mainWindow);
 }
 

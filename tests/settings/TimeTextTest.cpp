@@ -25,7 +25,8 @@ TEST(TimeText, TheCheckTriesCharactersByCodeThenTheFirstElementThenTheRest) {
     const std::pair<std::string, std::string> rows[] = {
         {"0005,1,32766", "ok"}, {"", "toolow"}, {"5,", "toolow"}, {",5", "toolow"}, {"0,40000", "toolow"},
         {"32767", "toohigh"}, {std::string(40, '9'), "toohigh"}, {"40000,0", "toohigh"}, {"5 10", "' ' invalidchars"},
-        {"+5", "'+' invalidchars"}, {"a 5", "' ' invalidchars"}, {"-5", "invalidchars"}, {"\xFF", "invalidchars"}};
+        {"+5", "'+' invalidchars"}, {"a 5", "' ' invalidchars"}, {"-5", "invalidchars"}, {"\xFF", "invalidchars"},
+        {"5/", "invalidchars"}, {"5:", "invalidchars"}};  // just below "0" and just above "9"
     // clang-format on
     for (const auto& [text, expected] : rows) EXPECT_EQ(verdict(text), expected) << "'" << text << "'";
 }

@@ -8,6 +8,22 @@
 #include <utility>
 #include <vector>
 
+// A test's replacement for a seam of the program, in place for the scope: the previous
+// one comes back however the test ends, a failed assertion included.
+template <typename Replacement>
+class ScopedSeam {
+public:
+    using Replace = Replacement (*)(Replacement);
+    ScopedSeam(Replace replace, Replacement replacement) : replace_(replace), previous_(replace(replacement)) {}
+    ScopedSeam(const ScopedSeam&) = delete;
+    ScopedSeam& operator=(const ScopedSeam&) = delete;
+    ~ScopedSeam() { replace_(previous_); }
+
+private:
+    Replace replace_;
+    Replacement previous_;
+};
+
 class MouseRecorder {
 public:
     MouseRecorder() { calls_.clear(); }
