@@ -30,6 +30,8 @@ constexpr std::array<ControlLayout, frmMain::kControlCount> kLayout{{
     {"Picture2", K::PictureBox, W, "", {3960, 240, 540, 540}, false, SS_ICON},
 }};
 
+constexpr const char* kAdDetectorOn = "Ad Detector: On";
+constexpr const char* kAdDetectorOff = "Ad Detector: Off";
 constexpr const char* kTimerTip = "Time left until next attempted click";
 constexpr const char* kClicksTip = "Total number of clicks/games played";
 
@@ -81,6 +83,7 @@ void frmMain::createWindowAndControls() {
     SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
 
     fitStatusPanels();
+    blockedNotice_.attach(hwnd(), control(StatusBar1));
     panelTips_.add(control(StatusBar2), 1, kTimerTip);
     panelTips_.add(control(StatusBar2), 2, kClicksTip);
     run_.Stop();  // the controls as a stopped run shows them
@@ -103,7 +106,10 @@ void frmMain::connectHandlers() {
     onCommand(mnuExit, [this] { SendMessageA(hwnd(), WM_CLOSE, 0, 0); });
     onCommand(mnuHiddenExit, [this] { mnuHiddenExit_Click(); });
     onCommand(mnuHiddenRestore, [this] { mnuHiddenRestore_Click(); });
-    onTimer(timer_.id(), [this] { run_.Tick(); });
+    // A tick already queued when the timer was stopped belongs to no run.
+    onTimer(timer_.id(), [this] {
+        if (timer_.Enabled()) run_.Tick();
+    });
     onControlMessage(Picture2, [this](UINT message, WPARAM, LPARAM lParam) {
         return message == TrayIcon::kCallbackMessage && Picture2_MouseMove(lParam);
     });
@@ -145,9 +151,10 @@ void frmMain::dpiChanged() {
 }
 
 void frmMain::fitStatusPanels() {
-    // Both bars split at the same place, so their panels line up.
-    for (const Control bar : {StatusBar2, StatusBar1})
-        StatusBar::fitFirstPanel(control(bar), {ClickRun::kStopped, ClickRun::kRunning, ClickRun::kPaused});
+    // Every text the panels show, at the widest counts that a run shows.
+    StatusBar::fitPanels({control(StatusBar2), control(StatusBar1)},
+                         {ClickRun::kStopped, ClickRun::kRunning, ClickRun::kPaused, "Timer: 32766"},
+                         {"Clicks: 32766", kAdDetectorOn, kAdDetectorOff});
 }
 
 bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -159,6 +166,10 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     switch (message) {
     case WM_SIZE:
         Form_Resize();
+        blockedNotice_.followWindow();
+        return false;
+    case WM_MOVE:
+        blockedNotice_.followWindow();
         return false;
     case WM_CLOSE:
         Form_Unload();
@@ -233,15 +244,8 @@ void frmMain::reportUnusableTimes() {
 }
 
 void frmMain::reportBlockedClicks() {
-    static constexpr const char* kTitle = "Clicks blocked by Windows";
-    static constexpr const char* kText =
-        "The window under the pointer belongs to a program running with higher rights, and Windows does not "
-        "let " CLIKPAD_PRODUCT_NAME
-        " click it. Those clicks are skipped and not counted; the run goes on. To click there, "
-        "start " CLIKPAD_PRODUCT_NAME " as administrator.";
-    if (besideClock_) return tray_.showBalloon(kTitle, kText);
-    // From the bottom of the window, so that it hangs below and covers none of it.
-    blockedNotice_.show(StatusBar::panelBottom(control(StatusBar1), 1), kTitle, kText);
+    if (besideClock_) return tray_.showBalloon(BlockedClicksNotice::kTitle, BlockedClicksNotice::kText);
+    blockedNotice_.show();
 }
 
 bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }
@@ -249,7 +253,7 @@ bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }
 bool frmMain::primaryButton() { return forms_.liveSettings().primaryButton(); }
 
 void frmMain::showAdDetectorState(bool on) {
-    StatusBar::setPanelText(control(StatusBar1), 2, on ? "Ad Detector: On" : "Ad Detector: Off");
+    StatusBar::setPanelText(control(StatusBar1), 2, on ? kAdDetectorOn : kAdDetectorOff);
 }
 
 void frmMain::settingsSaved(bool adDetectorOn) {

@@ -2,10 +2,10 @@
 // hidden popup menu of the notification icon. Creating it is the program's start.
 #pragma once
 
+#include "app/BlockedClicksNotice.h"
 #include "app/ClickRun.h"
 #include "app/FormsHost.h"
 #include "app/TrayIcon.h"
-#include "platform/Balloon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
@@ -73,7 +73,7 @@ public:
     void enableTimer(bool enabled) override { timer_.Enabled(enabled); }
     void reportUnusableTimes() override;
     void reportBlockedClicks() override;
-    const Balloon& blockedClicksNotice() const { return blockedNotice_; }
+    const Balloon& blockedClicksNotice() const { return blockedNotice_.balloon(); }
 
     // ClickChoices: read from the live settings, made afresh when absent
     bool adDetectorOn() override;
@@ -120,7 +120,7 @@ private:
     std::optional<Control> focusToPassOn_;
     OwnedBitmap picture_;
     PanelTips panelTips_;
-    Balloon blockedNotice_;
+    BlockedClicksNotice blockedNotice_;
     WindowTimer timer_{1, 1000};
     ClickRun run_{*this, *this};
 };

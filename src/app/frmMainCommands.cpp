@@ -27,7 +27,10 @@ void frmMain::mnuAlwaysOnTop_Click() {
     SettingsStore::saveAlwaysOnTop(on);
 }
 
-void frmMain::mnuContents_Click() { HtmlHelp::displayTopic(executableFolder() + "\\" + kHelpFile, kHelpTopic); }
+void frmMain::mnuContents_Click() {
+    const std::string file = kHelpFile;
+    HtmlHelp::displayTopic(executableFolder() + L"\\" + std::wstring(file.begin(), file.end()), kHelpTopic);
+}
 
 void frmMain::mnuHiddenExit_Click() {
     tray_.remove();

@@ -34,8 +34,15 @@ void Balloon::show(POINT tipAt, const std::string& title, const std::string& tex
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tooltip_, TTM_SETTITLEA, TTI_WARNING, reinterpret_cast<LPARAM>(title_.c_str()));
     SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 320);
+    tipAt_ = tipAt;
     SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(tipAt.x, tipAt.y));
     SendMessageA(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Balloon::moveTo(POINT tipAt) {
+    if (!shown()) return;
+    tipAt_ = tipAt;
+    SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(tipAt.x, tipAt.y));
 }
 
 void Balloon::hide() {
@@ -45,3 +52,5 @@ void Balloon::hide() {
 }
 
 bool Balloon::shown() const { return tooltip_ && IsWindowVisible(tooltip_); }
+
+std::optional<POINT> Balloon::pointsAt() const { return shown() ? std::optional(tipAt_) : std::nullopt; }

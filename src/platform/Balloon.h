@@ -4,6 +4,7 @@
 
 #include "platform/Win32.h"
 
+#include <optional>
 #include <string>
 
 class Balloon {
@@ -14,10 +15,14 @@ public:
     ~Balloon();
 
     void show(POINT tipAt, const std::string& title, const std::string& text);
+    // While shown: points at another place, as a window it hangs from moves.
+    void moveTo(POINT tipAt);
     void hide();
     bool shown() const;
+    std::optional<POINT> pointsAt() const;
 
 private:
     HWND tooltip_ = nullptr;
+    POINT tipAt_{};
     std::string title_, text_;  // the tooltip reads them while it shows
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Handles.h"
 
+#include <utility>
 #include <vector>
 
 namespace ClickTarget {
@@ -10,9 +11,12 @@ namespace {
 void closeHandle(HANDLE handle) { CloseHandle(handle); }
 using OwnedHandle = Owned<HANDLE, &closeHandle>;
 
+Queries current{&GetCursorPos, &OpenProcessToken};
+
 std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
     HANDLE token = nullptr;
-    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
+    if (!current.openToken(process, TOKEN_QUERY, &token))
+        return GetLastError() == ERROR_ACCESS_DENIED ? std::optional(kAboveEveryLevel) : std::nullopt;
     const OwnedHandle owned(token);
     DWORD size = 0;
     GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
@@ -22,14 +26,6 @@ std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
     if (!IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) return std::nullopt;
     return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);
 }
-
-bool judgeUnderPointer() {
-    POINT pointer{};
-    if (!GetCursorPos(&pointer)) return false;
-    return blocks(integrityLevelOf(WindowFromPoint(pointer)), ownIntegrityLevel());
-}
-
-Judge currentJudge = &judgeUnderPointer;
 
 }  // namespace
 
@@ -46,12 +42,12 @@ std::optional<std::uint32_t> integrityLevelOf(HWND window) {
 
 std::optional<std::uint32_t> ownIntegrityLevel() { return levelOfProcess(GetCurrentProcess()); }
 
-bool blockedUnderPointer() { return currentJudge(); }
-
-Judge replaceJudge(Judge judge) {
-    const Judge previous = currentJudge;
-    currentJudge = judge ? judge : &judgeUnderPointer;
-    return previous;
+bool blockedUnderPointer() {
+    POINT pointer{};
+    if (!current.cursorPos(&pointer)) return true;
+    return blocks(integrityLevelOf(WindowFromPoint(pointer)), ownIntegrityLevel());
 }
+
+Queries replaceQueries(Queries queries) { return std::exchange(current, queries); }
 
 }  // namespace ClickTarget

@@ -16,15 +16,23 @@ namespace ClickTarget {
 bool blocks(std::optional<std::uint32_t> targetLevel, std::optional<std::uint32_t> ownLevel);
 
 // The mandatory integrity level (its RID, 0x2000 medium, 0x3000 high) of the process
-// that owns the window's top-level window, or of this process.
+// that owns the window's top-level window, or of this process. A process opened whose
+// token may not be read is one of another account's, elevated: above every level.
+inline constexpr std::uint32_t kAboveEveryLevel = 0xFFFFFFFF;
 std::optional<std::uint32_t> integrityLevelOf(HWND window);
 std::optional<std::uint32_t> ownIntegrityLevel();
 
-// The decision for the window under the pointer, made afresh at each click.
+// The decision for the window under the pointer, made afresh at each click. Without a
+// pointer position Clikpad is not on the input desktop (a locked screen, a UAC prompt,
+// the Ctrl+Alt+Del screen), where Windows drops every click: blocked.
 bool blockedUnderPointer();
 
-// Tests put their own judge in place (Wine has no integrity isolation) and get the old one back.
-using Judge = bool (*)();
-Judge replaceJudge(Judge judge);
+// The two system queries the decision rests on. Tests put failing ones in place (Wine
+// has no lock screen and no integrity isolation) and get the old ones back.
+struct Queries {
+    BOOL(WINAPI* cursorPos)(LPPOINT point);
+    BOOL(WINAPI* openToken)(HANDLE process, DWORD access, PHANDLE token);
+};
+Queries replaceQueries(Queries queries);
 
 }  // namespace ClickTarget

@@ -2,6 +2,7 @@
 #include "AppTesting.h"
 #include "platform/ClickTarget.h"
 #include "platform/MessageFilter.h"
+#include "platform/MessageLoop.h"
 
 #include <functional>
 
@@ -98,6 +99,7 @@ TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
     EXPECT_EQ(shown(), "-PT-PT Pause/Pause on Status: Running|5/0");
     command(frmMain::mnuHiddenPause);
     EXPECT_EQ(shown(), "-PT-PT Continue/Continue off Status: Paused|5/0");
+    tick();  // already queued when the timer stopped: no tick
     click(frmMain::Command2);
     EXPECT_EQ(ticks(1), "4/0");  // the countdown goes on from where it stood
     command(frmMain::mnuHiddenStop);
@@ -158,38 +160,57 @@ TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndTheP
     EXPECT_EQ(mouse.calls(), (std::vector<DWORD>{8, 0x10, 8, 0x10, 8, 0x10, 8, 0x10, 2, 4}));
 }
 
-TEST_F(MainWindow, AClickIntoAProgramOfHigherRightsIsNeitherSentNorCountedAndSaidOncePerRun) {
-    static bool higher = true;
-    const auto previous = ClickTarget::replaceJudge([] { return higher; });
+TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunBesideTheWindow) {
+    static bool locked = true;  // a locked screen: Windows tells no pointer position
+    const ScopedSeam<ClickTarget::Queries> seam(
+        ClickTarget::replaceQueries, {[](LPPOINT at) { return locked ? FALSE : GetCursorPos(at); }, &OpenProcessToken});
     start();
     startRun("1");
     EXPECT_EQ(ticks(2), "1/0 1/0");  // the run goes on
-    EXPECT_TRUE(mouse.calls().empty() && main().blockedClicksNotice().shown() &&
-                GetFocus() == control(frmMain::Command2));
-    higher = false;
+    const Balloon& notice = main().blockedClicksNotice();
+    const POINT tip = notice.pointsAt().value_or(POINT{});
+    EXPECT_TRUE(mouse.calls().empty() && notice.shown() && GetFocus() == control(frmMain::Command2));
+    RECT window{};
+    GetWindowRect(main().hwnd(), &window);
+    SetWindowPos(main().hwnd(), nullptr, window.left + 40, window.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(notice.pointsAt().value_or(POINT{}).x, tip.x + 40);  // it goes with the window
+    locked = false;
     EXPECT_EQ(ticks(1), "1/1");  // and clicks once the target allows it
     click(frmMain::Command3);
-    higher = true;  // gone with the run, and said again in the next one
-    EXPECT_FALSE(main().blockedClicksNotice().shown());
-    click(frmMain::Command1);
-    EXPECT_TRUE(ticks(1) == "1/0" && main().blockedClicksNotice().shown());
-    ClickTarget::replaceJudge(previous);
+    EXPECT_FALSE(notice.shown());  // gone with the run
+    locked = true;                 // said again in the next run, once the minimised window is back
+    ShowWindow(main().hwnd(), SW_MINIMIZE);
+    command(frmMain::mnuHiddenStart);
+    EXPECT_TRUE(ticks(1) == "1/0" && !notice.shown());
+    ShowWindow(main().hwnd(), SW_RESTORE);
+    EXPECT_TRUE(notice.shown());
+    machine.putText("Hide", "1");
+    ShowWindow(main().hwnd(), SW_MINIMIZE);  // beside the clock it goes away, and is not said again
+    command(frmMain::mnuHiddenRestore);
+    ticks(2);
+    EXPECT_FALSE(notice.shown() || main().trayIcon().shown());
 }
 
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActivateIt) {
     const TestWindow other({600, 600, 699, 699}, 0);  // another program's, next in line for activation
     start();
+    const auto press = [](WPARAM key) {  // as the program's message loop takes a key
+        MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
+        MessageRouter(nullptr, 0).route(message);
+    };
     const std::pair<UINT, std::function<void()>> roads[] = {
-        {frmMain::mnuSettings, [&] { click(settings().control(frmSettings::Command1)); }},
+        {frmMain::mnuSettings, [&] { press(VK_RETURN); }},  // on "&Ok", which has the focus
         {frmMain::mnuSettings, [&] { SendMessageA(settings().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {frmMain::mnuAbout, [&] { SendMessageA(app->aboutBox()->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29); }}};  // Alt+F4
-    for (const auto& [opens, close] : roads) {
+        {frmMain::mnuAbout, [&] { SendMessageA(app->aboutBox()->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29); }},  // Alt+F4
+        {frmMain::mnuAbout, [&] { press(VK_ESCAPE); }}};
+    SetFocus(control(frmMain::Command1));
+    for (std::size_t road = 0; road < std::size(roads); ++road) {
         SetForegroundWindow(main().hwnd());
-        command(opens);
-        EXPECT_FALSE(IsWindowEnabled(main().hwnd())) << opens;
-        close();
+        command(roads[road].first);
+        EXPECT_FALSE(IsWindowEnabled(main().hwnd())) << road;
+        roads[road].second();
         pumpFor(50);
-        EXPECT_EQ(GetForegroundWindow(), main().hwnd()) << opens;
+        EXPECT_TRUE(GetForegroundWindow() == main().hwnd() && GetFocus() == control(frmMain::Command1)) << road;
     }
     command(frmMain::mnuHiddenAbout);  // from the popup the main window stays enabled
     EXPECT_TRUE(app->aboutBoxExists() && IsWindowEnabled(main().hwnd()));
