@@ -1,7 +1,9 @@
 #include "settings/SettingsStore.h"
 
+#include "platform/RegKey.h"
 #include "platform/Win32.h"
 #include "registry/RegistryError.h"
+#include "registry/RegistryHive.h"
 
 #include <cctype>
 
@@ -47,6 +49,19 @@ private:
     cRegistry registry_;
 };
 
+// When the settings under the key were last written; 0 for a key that holds none of
+// the current format (a key just made by the writability probe among them).
+std::uint64_t savedAt(const SettingsLocation& at) {
+    if (Key(at).read("Ver") != kFormatMarker) return 0;
+    RegKey key;
+    FILETIME written{};
+    if (RegOpenKeyExA(hiveHandle(at.hive), at.path.c_str(), 0, KEY_QUERY_VALUE, key.receive()) != ERROR_SUCCESS ||
+        RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, &written) != ERROR_SUCCESS)
+        return 0;
+    return (static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+}
+
 // The reading rules: only the exact texts select the first choice.
 bool isTrue(const std::string& text) { return text == "True"; }
 bool isOne(const std::string& text) { return text == "1"; }
@@ -59,16 +74,24 @@ SettingsLocation machineLocation() { return {cRegistry::kLocalMachine, kSettings
 
 SettingsLocation userLocation() { return {cRegistry::kCurrentUser, kSettingsPath}; }
 
-void chooseLocation() { chooseLocation(machineLocation(), userLocation()); }
+void chooseLocation() {
+    const SettingsLocation machine = machineLocation();
+    chooseLocation(machine, userLocation(), Key(machine).writable());
+}
 
-void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user) {
-    // A manifested 64-bit program gets no registry virtualisation, so without
-    // elevation the machine key is read-only and every normal start keeps its
-    // settings in the user's own key. A first elevated start must not hide those
-    // behind a fresh machine key of defaults. Should the user's key fail too, the
-    // first write reports it.
-    const bool machineTaken = Key(machine).read("Ver") == kFormatMarker || Key(user).read("Ver") != kFormatMarker;
-    chosenLocation() = machineTaken && Key(machine).writable() ? machine : user;
+void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user, bool machineWritable) {
+    // A manifested 64-bit program gets no registry virtualisation: only an elevated
+    // start may write the machine key, and every other start keeps its settings in
+    // the user's own. Each start first takes over the other key's settings when they
+    // were saved later, so that normal and elevated starts see the same settings in
+    // any order. Should the key taken fail to be written, the first write reports it.
+    const SettingsLocation& own = machineWritable ? machine : user;
+    const SettingsLocation& other = machineWritable ? user : machine;
+    if (savedAt(other) > savedAt(own)) {
+        Key from(other), to(own);
+        for (const auto& [name, text] : kDefaults) to.write(name, from.read(name));
+    }
+    chosenLocation() = own;
 }
 
 const SettingsLocation& location() { return chosenLocation(); }

@@ -52,11 +52,10 @@ inline constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kD
 
 SettingsLocation machineLocation();
 SettingsLocation userLocation();
-// Decided once at start-up: the machine key when this run may write there and it
-// holds the current settings, or the user's key holds none; otherwise the same path
-// for the current user.
+// Decided once at start-up: the machine key when this start may write there, else the
+// same path for the current user; the other key's settings first, when saved later.
 void chooseLocation();
-void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user);
+void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user, bool machineWritable);
 const SettingsLocation& location();
 
 // Writes all seven defaults unless "Ver" holds exactly kFormatMarker. Returns whether it wrote.

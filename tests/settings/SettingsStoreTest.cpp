@@ -6,7 +6,7 @@
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override { SettingsStore::chooseLocation(machineKey, userKey); }
+    void SetUp() override { SettingsStore::chooseLocation(machineKey, userKey, true); }
     ScratchKey machine{"machine"}, user{"user"};
     const SettingsLocation machineKey{ScratchKey::kHive, machine.path()}, userKey{ScratchKey::kHive, user.path()};
 };
@@ -47,21 +47,32 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
 }
 
-TEST_F(SettingsStoreTest, TheMachineKeyIsTakenWhenWritableAndItHidesNoSettingsOfTheUser) {
-    const SettingsLocation unwritable{cRegistry::kLocalMachine, "\\" + machine.path()};
+TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
+    // Starts in turn: E elevated (the machine key writable), N normal; a digit is the time then saved.
     // clang-format off
-    const std::tuple<const char*, const char*, bool, bool> rows[] = {  // markers of machine and user ("" none)
-        {"", "", true, true}, {"4.3", "4.3", true, true}, {"", "4.2", true, true}, {"4.2", "4.3", true, false},
-        {"", "4.3", true, false} /* an elevated start hides nothing */, {"", "", false, false}};
+    const std::tuple<const char*, const char*, const char*> rows[] = {  // the times seen at last, in the machine key
+        {"E N7 E", "7", "7"}, {"E N7", "7", "4"}, {"N7 E", "7", "7"}, {"E7 N", "7", "7"}, {"N E7 N", "7", "7"},
+        {"E N7 E8 N", "8", "8"}, {"N7 N E", "7", "7"}, {"N", "4", "-"}};
     // clang-format on
-    for (const auto& [machineVer, userVer, writable, expectMachine] : rows) {
+    for (const auto& [starts, seen, inMachineKey] : rows) {
         RegDeleteTreeA(HKEY_CURRENT_USER, machine.path().c_str());
         RegDeleteTreeA(HKEY_CURRENT_USER, user.path().c_str());
-        if (*machineVer) machine.putText("Ver", machineVer);
-        if (*userVer) user.putText("Ver", userVer);
-        SettingsStore::chooseLocation(writable ? machineKey : unwritable, userKey);
-        EXPECT_EQ(SettingsStore::location(), expectMachine ? machineKey : userKey) << machineVer << "|" << userVer;
+        for (const char* step = starts; *step; ++step) {
+            if (*step == 'E' || *step == 'N') {
+                Sleep(20);  // so that each start writes later than the last by the registry's clock
+                SettingsStore::chooseLocation(machineKey, userKey, *step == 'E');
+                SettingsStore::resetUnlessCurrentVersion();
+            } else if (*step != ' ') {
+                SettingsStore::saveDialogSettings({true, false, std::string(1, *step), false, true, false});
+            }
+        }
+        const auto machineTexts = machine.texts();
+        EXPECT_EQ(SettingsStore::load().events + "|" +
+                      (machineTexts.contains("Events") ? machineTexts.at("Events") : std::string("-")),
+                  std::string(seen) + "|" + inMachineKey)
+            << starts;
     }
-    SettingsStore::chooseLocation({static_cast<std::int32_t>(0x80000009), "Software"}, unwritable);
+    const SettingsLocation unwritable{cRegistry::kLocalMachine, "\\" + machine.path()};
+    SettingsStore::chooseLocation({static_cast<std::int32_t>(0x80000009), "Software"}, unwritable, true);
     EXPECT_THROW(SettingsStore::resetUnlessCurrentVersion(), RegistryError);
 }

@@ -28,7 +28,7 @@ class AppTest : public ::testing::Test {
 protected:
     using Texts = std::map<std::string, std::string>;
     void SetUp() override {
-        SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()});
+        SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()}, true);
         WindowTimer::tickByHand(true);
     }
     void TearDown() override {
