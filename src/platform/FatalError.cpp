@@ -1,6 +1,5 @@
 #include "platform/FatalError.h"
 
-#include "platform/MessageBox.h"
 #include "platform/NotifyIcon.h"
 #include "platform/NumberedError.h"
 #include "platform/WindowTimer.h"
@@ -9,7 +8,10 @@
 namespace {
 
 void showAndExit(const std::string& text) {
-    showMessage(nullptr, text, CLIKPAD_PRODUCT_NAME);
+    // Above every window, a topmost one of the program's own that no longer answers
+    // included, so that the program never looks hung behind its own message. With no
+    // owner the system-modal box disables nothing; unlike MB_TOPMOST alone, Wine honours it too.
+    MessageBoxA(nullptr, text.c_str(), CLIKPAD_PRODUCT_NAME, MB_OK | MB_SYSTEMMODAL | MB_TOPMOST | MB_SETFOREGROUND);
     ExitProcess(1);
 }
 

@@ -6,7 +6,8 @@
 
 namespace HtmlHelp {
 
-// HtmlHelpA(no owner, file, HH_DISPLAY_TOPIC, topic); the result is not examined.
-void displayTopic(const std::string& file, const std::string& topic);
+// HtmlHelp(no owner, file, HH_DISPLAY_TOPIC, topic); the result is not examined. The
+// file's path is UTF-16, as the folder the program was saved in may need.
+void displayTopic(const std::wstring& file, const std::string& topic);
 
 }  // namespace HtmlHelp

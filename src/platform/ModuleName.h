@@ -5,5 +5,6 @@
 // File name of the running executable without folder and extension ("clikpad").
 std::string executableBaseName();
 
-// Folder of the running executable, without a trailing separator.
-std::string executableFolder();
+// Folder of the running executable, without a trailing separator, in UTF-16: the ANSI
+// code page cannot spell every folder (a profile in Cyrillic letters on an English Windows).
+std::wstring executableFolder();

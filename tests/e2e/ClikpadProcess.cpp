@@ -12,6 +12,13 @@ std::string windowsPath(std::string path) {
     return path;
 }
 
+std::wstring wide(const std::string& utf8) {
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                             text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::string clikpadExePath() { return windowsPath(CLIKPAD_EXE); }
 
 std::string textOf(HWND window) {
@@ -33,10 +40,12 @@ bool othersSettingsMayExist() {
 }
 
 ClikpadProcess::ClikpadProcess(const std::string& exePath) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exePath + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
+    const std::string commandLine = "\"" + exePath + "\"";
+    std::wstring wideCommandLine = wide(commandLine);
+    if (!CreateProcessW(nullptr, wideCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_))
         throw std::runtime_error("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
 }
 

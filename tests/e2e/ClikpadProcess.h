@@ -6,6 +6,7 @@
 #include <string>
 
 std::string clikpadExePath();
+std::wstring wide(const std::string& utf8);  // the tests write paths in UTF-8
 // A path of the build as the program under test sees it (Wine maps / to Z:).
 std::string windowsPath(std::string path);
 // What a control of another process shows (GetWindowText would give its creation text).
@@ -16,7 +17,7 @@ bool othersSettingsMayExist();
 
 class ClikpadProcess {
 public:
-    explicit ClikpadProcess(const std::string& exePath = clikpadExePath());
+    explicit ClikpadProcess(const std::string& exePath = clikpadExePath());  // UTF-8
     ClikpadProcess(const ClikpadProcess&) = delete;
     ClikpadProcess& operator=(const ClikpadProcess&) = delete;
     ~ClikpadProcess();  // ends the program if it is still running

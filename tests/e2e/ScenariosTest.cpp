@@ -82,24 +82,27 @@ TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowAndExitsThenNoKeyCanBeWritten
     clikpad = std::make_unique<ClikpadProcess>();
     HWND message = waitForWindow("Clikpad", "#32770");
     ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(GetWindowLongA(message, GWL_EXSTYLE) & WS_EX_TOPMOST);  // above any window of the program
     EXPECT_NE(textOf(GetDlgItem(message, 0xFFFF)).find("Failed to set registry value"), std::string::npos);
     EXPECT_EQ(clikpad->findWindow("Clikpad", "ClikpadForm"), nullptr);
     UserInput::clickWindow(clikpad->button(message, "OK"));
     EXPECT_TRUE(clikpad->waitForExit());
 }
 
-TEST_F(EndToEnd, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
-    // A copy of the program in a folder of its own with its help file, and a library
-    // named as the help control that marks the registry when it is loaded.
+TEST_F(EndToEnd, HelpOpensFromAFolderOfAnyNameAndALibraryPlantedThereIsNeverLoaded) {
+    // A copy of the program with its help file in a folder whose name the ANSI code page
+    // cannot spell, and a library named as the help control that marks the registry when loaded.
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    const std::string folder = temp + std::string("clikpad-planted-") + std::to_string(GetCurrentProcessId());
+    const std::string folder =
+        temp + std::string("clikpad-\u0410\u043d\u043d\u0430-") + std::to_string(GetCurrentProcessId());
     const std::string built = clikpadExePath(), builtFolder = built.substr(0, built.find_last_of('\\'));
-    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(wide(folder).c_str(), nullptr);
     const std::pair<std::string, const char*> files[] = {{built, "\\clikpad-copy.exe"},
                                                          {builtFolder + "\\clikpad.chm", "\\clikpad.chm"},
                                                          {windowsPath(PLANTED_LIBRARY), "\\hhctrl.ocx"}};
-    for (const auto& [from, to] : files) ASSERT_TRUE(CopyFileA(from.c_str(), (folder + to).c_str(), FALSE)) << from;
+    for (const auto& [from, to] : files)
+        ASSERT_TRUE(CopyFileW(wide(from).c_str(), wide(folder + to).c_str(), FALSE)) << from;
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded");
     // Wine takes its own help control whatever lies beside a program; told to prefer
     // files for this copy, it searches as Windows does. Windows ignores the setting.
@@ -114,6 +117,6 @@ TEST_F(EndToEnd, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
     EXPECT_EQ(stored(HKEY_CURRENT_USER, "PlantedLibraryLoaded", "Software\\ClikpadTests"), "-");
     clikpad.reset();
     RegDeleteTreeA(HKEY_CURRENT_USER, wine.c_str());
-    for (const auto& [from, to] : files) DeleteFileA((folder + to).c_str());
-    RemoveDirectoryA(folder.c_str());
+    for (const auto& [from, to] : files) DeleteFileW(wide(folder + to).c_str());
+    RemoveDirectoryW(wide(folder).c_str());
 }
