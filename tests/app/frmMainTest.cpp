@@ -2,7 +2,6 @@
 #include "AppTesting.h"
 #include "platform/ClickTarget.h"
 #include "platform/MessageFilter.h"
-#include "platform/MessageLoop.h"
 
 #include <functional>
 
@@ -62,31 +61,6 @@ TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
     command(frmMain::mnuHiddenSettings);  // the first showing after a start: topmost as the main window
     command(frmMain::mnuHiddenAbout);
     EXPECT_TRUE(isTopMost(settings().hwnd()) && !isTopMost(app->aboutBox()->hwnd()));
-}
-
-TEST_F(MainWindow, EveryWindowHoldsItsControlsAtLargeWindowMetricsAndCarriesBothIcons) {
-    NONCLIENTMETRICSA saved{}, large{};  // today's thicker frames, taller captions and menu bars
-    saved.cbSize = sizeof saved;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
-    large = saved;
-    large.iCaptionHeight += 16, large.iMenuHeight += 16, large.iBorderWidth += 4, large.iPaddedBorderWidth = 8;
-    SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof large, &large, 0);
-    start();
-    command(frmMain::mnuHiddenAbout);
-    SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
-    for (Form* form : std::initializer_list<Form*>{&main(), &settings(), app->aboutBox()}) {
-        RECT client{}, bounds{};
-        GetClientRect(form->hwnd(), &client);
-        for (int index = 0; index < form->controlCount(); ++index) {
-            GetWindowRect(form->control(index), &bounds);
-            MapWindowPoints(nullptr, form->hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
-            const bool outByDesign = form == &main() && index == frmMain::Picture2;
-            EXPECT_TRUE(outByDesign || (bounds.bottom <= client.bottom && bounds.right <= client.right)) << index;
-        }
-        for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}})
-            EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(SendMessageA(form->hwnd(), WM_GETICON, which, 0))),
-                      GetSystemMetrics(metric));
-    }
 }
 
 TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
@@ -194,15 +168,10 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActivateIt) {
     const TestWindow other({600, 600, 699, 699}, 0);  // another program's, next in line for activation
     start();
-    const auto press = [](WPARAM key) {  // as the program's message loop takes a key
-        MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
-        MessageRouter(nullptr, 0).route(message);
-    };
     const std::pair<UINT, std::function<void()>> roads[] = {
-        {frmMain::mnuSettings, [&] { press(VK_RETURN); }},  // on "&Ok", which has the focus
+        {frmMain::mnuSettings, [] { routeKey(VK_RETURN); }},  // on "&Ok", which has the focus
         {frmMain::mnuSettings, [&] { SendMessageA(settings().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {frmMain::mnuAbout, [&] { SendMessageA(app->aboutBox()->hwnd(), WM_SYSKEYDOWN, VK_F4, 1 << 29); }},  // Alt+F4
-        {frmMain::mnuAbout, [&] { press(VK_ESCAPE); }}};
+        {frmMain::mnuAbout, [] { routeKey(VK_ESCAPE); }}};
     SetFocus(control(frmMain::Command1));
     for (std::size_t road = 0; road < std::size(roads); ++road) {
         SetForegroundWindow(main().hwnd());
@@ -232,10 +201,11 @@ TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAbo
 
 TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShellAndAnswersTheMouse) {
     static std::vector<std::pair<HWND, UINT>> allowed;
-    const auto previous =
-        MessageFilter::replaceAllower([](HWND window, UINT message) { allowed.emplace_back(window, message); });
-    start({{"Hide", "0"}});
-    MessageFilter::replaceAllower(previous);
+    {
+        const ScopedSeam<MessageFilter::Allower> seam(
+            MessageFilter::replaceAllower, [](HWND window, UINT message) { allowed.emplace_back(window, message); });
+        start({{"Hide", "0"}});
+    }
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));  // even elevated
     ShowWindow(main().hwnd(), SW_MINIMIZE);                                                     // an ordinary minimise

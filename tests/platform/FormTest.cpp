@@ -10,6 +10,7 @@
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
 #include "registry/RegistryError.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,9 @@ public:
             {{"First", K::PushButton, W, "First", {120, 240, 1215, 375}},
              {"Last", K::PushButton, W, "Last", {120, 2415, 1215, 375}},
              {"Text", K::TextBox, W, "", {1500, 240, 1215, 310}}}};
-        createWindow({"Form test", WS_OVERLAPPEDWINDOW, 0, 3000, 2790});
+        OwnedMenu menuBar(CreateMenu());
+        AppendMenuA(menuBar.get(), MF_STRING, kMenuCommand, "&Menu");
+        createWindow({"Form test", WS_OVERLAPPEDWINDOW, 0, 3000, 2790, IDI_CLIKPAD}, std::move(menuBar));
         RECT suggested{100, 80, 600, 340};
         if (dpiChangeBeforeControls)
             SendMessageA(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
@@ -62,14 +65,17 @@ protected:
                                         [](const std::string& text) { endings.push_back(text); }};
 };
 
-bool routed(HWND form, WPARAM key) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
-    return IsDialogMessageA(form, &message) != FALSE;
-}
 }  // namespace
 
 TEST_F(FormTest, TwipsBecomePixelsAtTheWindowsDpiAndAgainAtANewOne) {
+    NONCLIENTMETRICSA saved{}, large{};  // today's thicker frames, taller captions and menu bars
+    saved.cbSize = sizeof saved;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+    large = saved;
+    large.iCaptionHeight += 16, large.iMenuHeight += 16, large.iBorderWidth += 4, large.iPaddedBorderWidth = 8;
+    SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof large, &large, 0);
     ButtonForm form(true);  // a DPI change before the controls exist is no change
+    SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
     for (const int dpi : {static_cast<int>(GetDpiForWindow(form.hwnd())), 144}) {
         RECT suggested{100, 80, 600, 340}, window{}, button{};  // 144: moved to a monitor of that many dots per inch
         if (dpi == 144)
@@ -84,7 +90,13 @@ TEST_F(FormTest, TwipsBecomePixelsAtTheWindowsDpiAndAgainAtANewOne) {
         EXPECT_EQ((std::array<LONG, 5>{button.left, button.top, button.right, button.bottom, font.lfHeight}),
                   (std::array<LONG, 5>{px(120), px(2415), px(1335), px(2790), -MulDiv(8, dpi, 72)}))
             << dpi;
-        EXPECT_TRUE(dpi != 144 || EqualRect(&window, &suggested));  // the suggested rectangle is taken
+        RECT client{};  // the window sized for its client area, whatever the frame takes
+        GetClientRect(form.hwnd(), &client);
+        EXPECT_TRUE(dpi == 144 ? EqualRect(&window, &suggested)
+                               : client.right == px(3000) && client.bottom == px(2790));
+        for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}})
+            EXPECT_TRUE(dpi == 144 || iconWidth(reinterpret_cast<HICON>(SendMessageA(form.hwnd(), WM_GETICON, which,
+                                                                                     0))) == GetSystemMetrics(metric));
     }
     EXPECT_TRUE(endings.empty());
 }
@@ -100,9 +112,9 @@ TEST_F(FormTest, AFormGivesItsFocusBackWhenActivatedAgainAndEnterPressesTheFocus
         pumpFor(50);
     }
     EXPECT_EQ(GetFocus(), form.control(1));
-    EXPECT_TRUE(routed(form.hwnd(), VK_RETURN));
+    routeKey(VK_RETURN);
     SetFocus(form.control(2));  // in the text box Enter presses no button
-    EXPECT_TRUE(routed(form.hwnd(), VK_RETURN));
+    routeKey(VK_RETURN);
     EXPECT_EQ(form.handled, std::vector<std::string>{"Last"});
 }
 
@@ -129,58 +141,45 @@ TEST_F(FormTest, AfterAnErrorIsShownNoTimerIconOrHandlerOfTheProgramIsLeft) {
     EXPECT_EQ(fatalErrorText(std::make_exception_ptr(std::logic_error("broken"))), "Unexpected error:\n\nbroken");
 }
 
-TEST(StatusBar, BarsSplitAlikeAndTheSecondPanelFitsItsTextsFirstInAWideFont) {
-    const TestWindow window({100, 100, 285, 200}, RGB(255, 255, 255));
-    const auto makeBar = [&] {
-        return CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0,
-                               185, 25, window.handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    };
-    HWND bars[] = {makeBar(), makeBar()};
-    for (const int height : {11, 24}) {  // MS Sans Serif at 8 points, then a font far wider
-        const OwnedFont font(CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
-        for (HWND bar : bars) SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-        StatusBar::fitPanels({bars[0], bars[1]}, {"Status: Stopped", "Timer: 32766"}, {"Ad Detector: Off"});
-        const WindowDC dc(bars[0]);
-        const SelectedObject selected(dc.get(), font.get());
-        const auto widthOf = [&](const char* text) {
-            SIZE extent{};
-            GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &extent);
-            return extent.cx;
-        };
-        RECT first[2]{}, second{};
-        for (int bar = 0; bar < 2; ++bar) SendMessageA(bars[bar], SB_GETRECT, 0, reinterpret_cast<LPARAM>(&first[bar]));
-        SendMessageA(bars[1], SB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
-        EXPECT_EQ(first[0].right, first[1].right) << height;
-        EXPECT_GE(second.right - second.left, widthOf("Ad Detector: Off") + 4) << height;
-        EXPECT_TRUE(height > 11 || first[0].right - first[0].left >= widthOf("Status: Stopped") + 4);
-    }
+TEST(StatusBar, TheSecondPanelIsGivenWhatItsTextsNeedFirst) {
+    const TestWindow window({100, 100, 285, 200}, 0);
+    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 185, 25,
+                               window.handle(), nullptr, nullptr, nullptr);
+    // Far wider than MS Sans Serif at 8 points: both texts cannot fit.
+    const OwnedFont wide(CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(wide.get()), FALSE);
+    StatusBar::fitPanels({bar}, {"Status: Stopped"}, {"Ad Detector: Off"});
+    const WindowDC dc(bar);
+    const SelectedObject selected(dc.get(), wide.get());
+    SIZE text{};
+    GetTextExtentPoint32A(dc.get(), "Ad Detector: Off", 16, &text);
+    RECT second{};
+    SendMessageA(bar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
+    EXPECT_GE(second.right - second.left, text.cx + 4);
 }
 
-TEST(ClickTarget, OnlyAKnownHigherLevelBlocksUnlessThePointerOrAnOpenedProcessIsOutOfReach) {
-    EXPECT_TRUE(ClickTarget::blocks(0x3000, 0x2000));
-    using Level = std::optional<std::uint32_t>;
-    for (const auto& [target, own] :
-         {std::pair<Level, Level>{0x2000, 0x2000}, {0x1000, 0x2000}, {std::nullopt, 0x2000}, {0x3000, std::nullopt}})
-        EXPECT_FALSE(ClickTarget::blocks(target, own));
+TEST(ClickTarget, AHigherLevelBlocksAndSoDoNoPointerAndAnOpenedProcessWhoseTokenIsDenied) {
     TestWindow window({100, 100, 300, 200}, RGB(255, 255, 255));
     SetCursorPos(window.centre().x, window.centre().y);
     ASSERT_TRUE(ClickTarget::ownIntegrityLevel().has_value());
     EXPECT_EQ(ClickTarget::integrityLevelOf(window.handle()), ClickTarget::ownIntegrityLevel());
-    static DWORD tokenError = 0;  // the target's token cannot be opened, for this reason
-    const ClickTarget::Queries real{&GetCursorPos, &OpenProcessToken};
-    const ClickTarget::Queries faked[] = {
-        real,
-        {[](LPPOINT) -> BOOL { return FALSE; }, real.openToken},  // not on the input desktop: a locked screen
-        {real.cursorPos, [](HANDLE process, DWORD access, PHANDLE token) -> BOOL {
-             if (process == GetCurrentProcess()) return OpenProcessToken(process, access, token);
-             SetLastError(tokenError);
-             return FALSE;
-         }}};
-    const std::tuple<int, DWORD, bool> rows[] = {
-        {0, 0, false}, {1, 0, true}, {2, ERROR_ACCESS_DENIED, true}, {2, ERROR_INVALID_HANDLE, false}};
+    EXPECT_TRUE(ClickTarget::blocks(0x3000, 0x2000) && !ClickTarget::blocks(0x1000, 0x2000) &&
+                !ClickTarget::blocks(0x3000, std::nullopt));
+    static DWORD tokenError = 0;  // why the token of the target, a process of this test, cannot be opened
+    const auto noPointer = [](LPPOINT) -> BOOL { return FALSE; };  // not on the input desktop: a locked screen
+    const auto noToken = [](HANDLE process, DWORD access, PHANDLE token) -> BOOL {
+        if (process == GetCurrentProcess()) return OpenProcessToken(process, access, token);
+        SetLastError(tokenError);
+        return FALSE;
+    };
+    const std::tuple<ClickTarget::Queries, DWORD, bool> rows[] = {
+        {{&GetCursorPos, &OpenProcessToken}, 0, false},
+        {{noPointer, &OpenProcessToken}, 0, true},
+        {{&GetCursorPos, noToken}, ERROR_ACCESS_DENIED, true},
+        {{&GetCursorPos, noToken}, ERROR_INVALID_HANDLE, false}};
     for (const auto& [queries, error, blocked] : rows) {
         tokenError = error;
-        const ScopedSeam<ClickTarget::Queries> seam(ClickTarget::replaceQueries, faked[queries]);
-        EXPECT_EQ(ClickTarget::blockedUnderPointer(), blocked) << queries << " " << error;
+        const ScopedSeam<ClickTarget::Queries> seam(ClickTarget::replaceQueries, queries);
+        EXPECT_EQ(ClickTarget::blockedUnderPointer(), blocked) << error << " " << blocked;
     }
 }

@@ -14,16 +14,6 @@
 
 inline bool isTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-inline int iconWidth(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info)) return 0;
-    BITMAP bitmap{};
-    GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
 class AppTest : public ::testing::Test {
 protected:
     using Texts = std::map<std::string, std::string>;

@@ -27,29 +27,24 @@ private:
 class MouseRecorder {
 public:
     MouseRecorder() { calls_.clear(); }
-    MouseRecorder(const MouseRecorder&) = delete;
-    MouseRecorder& operator=(const MouseRecorder&) = delete;
-    ~MouseRecorder() { MouseInput::replaceSender(previous_); }
     // The flags of each call; the program's clicks carry no position and no wheel amount.
     const std::vector<DWORD>& calls() const { return calls_; }
 
 private:
     static inline std::vector<DWORD> calls_;
-    MouseInput::Sender previous_ =
-        MouseInput::replaceSender([](DWORD flags, DWORD, DWORD, DWORD, ULONG_PTR) { calls_.push_back(flags); });
+    ScopedSeam<MouseInput::Sender> seam_{MouseInput::replaceSender,
+                                         [](DWORD flags, DWORD, DWORD, DWORD, ULONG_PTR) { calls_.push_back(flags); }};
 };
 
 // Each box "closes" at once, as if OK was pressed; take() gives "title: text" of each since the last call.
 class MessageRecorder {
 public:
     MessageRecorder() { shown_.clear(); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-    ~MessageRecorder() { replaceMessageShower(previous_); }
     std::vector<std::string> take() { return std::exchange(shown_, {}); }
 
 private:
     static inline std::vector<std::string> shown_;
-    MessageShower previous_ = replaceMessageShower(
-        [](HWND, const std::string& text, const std::string& title) { shown_.push_back(title + ": " + text); });
+    ScopedSeam<MessageShower> seam_{replaceMessageShower, [](HWND, const std::string& text, const std::string& title) {
+                                        shown_.push_back(title + ": " + text);
+                                    }};
 };

@@ -1,5 +1,7 @@
 #include "TestWindow.h"
 
+#include "platform/MessageLoop.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -49,6 +51,11 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     GetClientRect(window, &client);
     FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_);
     return 1;
+}
+
+void routeKey(WPARAM virtualKey) {
+    MSG message{GetFocus(), WM_KEYDOWN, virtualKey, 1, 0, {}};
+    MessageRouter(nullptr, 0).route(message);
 }
 
 void pumpFor(DWORD milliseconds) {

@@ -31,6 +31,20 @@ private:
     std::vector<ReceivedMessage> received_;
 };
 
+// Width of the icon's image in pixels, 0 for no icon.
+inline int iconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// A key pressed on the focused window, as the program's message loop takes it.
+void routeKey(WPARAM virtualKey);
+
 // Dispatches this thread's messages until the condition holds or the time is up.
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 void pumpFor(DWORD milliseconds);
