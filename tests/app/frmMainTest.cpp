@@ -188,7 +188,6 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActiv
 TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAboutBox) {
     start();
     command(frmMain::mnuHiddenAbout);  // topmost without Always On Top, and decided once
-    EXPECT_EQ(windowText(app->aboutBox()->control(frmAbout::Label1)), "Clikpad v4.3");
     HWND about = app->aboutBox()->hwnd();
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
@@ -217,8 +216,6 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
     ShowWindow(main().hwnd(), SW_MINIMIZE);
     pumpFor(50);
     EXPECT_TRUE(IsIconic(main().hwnd()) && !IsWindowVisible(main().hwnd()) && shown(icon()));
-    EXPECT_EQ(icon().cbSize + icon().uID + icon().uFlags + icon().uCallbackMessage,
-              NOTIFYICONDATAA_V1_SIZE + 1u + 7u + 0x200u);
     EXPECT_TRUE(icon().hWnd == control(frmMain::Picture2) && iconWidth(icon().hIcon) == GetSystemMetrics(SM_CXSMICON));
     EXPECT_EQ(std::string(icon().szTip, 64), std::string("Clikpad") + '\0' + std::string(56, ' '));
     for (const bool lost : {true, false}) {  // a restarted shell lost the icon; one that kept it says so too
