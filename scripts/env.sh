@@ -21,7 +21,7 @@ install_missing_packages() {
     command -v x86_64-w64-mingw32-g++-posix >/dev/null || wanted+=(g++-mingw-w64-x86-64)
     command -v x86_64-w64-mingw32-widl >/dev/null || wanted+=(mingw-w64-tools)
     command -v wine >/dev/null || wanted+=(wine)
-    [ -x /usr/lib/wine/wine64 ] || wanted+=(wine64)
+    if wants_wine64; then wanted+=(wine64); fi
     [ -f /usr/share/wine/fonts/sserife.fon ] || wanted+=(fonts-wine)
     command -v chmcmd >/dev/null || wanted+=(fp-utils)
     command -v makensis >/dev/null || wanted+=(nsis)
@@ -46,16 +46,33 @@ install_native_packages() {
     command -v clang-tidy >/dev/null || wanted+=(clang-tidy)
     command -v clang-format >/dev/null || wanted+=(clang-format)
     command -v cppcheck >/dev/null || wanted+=(cppcheck)
+    command -v git >/dev/null || wanted+=(git)  # the format check lists the tree's files
     command -v x86_64-w64-mingw32-g++-posix >/dev/null || wanted+=(g++-mingw-w64-x86-64)
     [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)
     install_packages "${wanted[@]}"
+}
+
+# The 64-bit Wine is a package of its own on Debian 12 and 13 that the wine package
+# does not pull in without recommends; a release that no longer has it ships a
+# 64-bit wine package alone.
+wants_wine64() {
+    [ -x /usr/lib/wine/wine64 ] && return 1
+    update_package_lists
+    apt-cache show wine64 >/dev/null 2>&1
+}
+
+package_lists_updated=
+update_package_lists() {
+    [ -n "$package_lists_updated" ] && return 0
+    apt-get update -qq
+    package_lists_updated=1
 }
 
 install_packages() {
     [ $# -eq 0 ] && return 0
     say "installing $*"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
+    update_package_lists
     apt-get install -y -qq --no-install-recommends "$@" >/dev/null
 }
 

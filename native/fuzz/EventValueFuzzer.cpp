@@ -87,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto seconds = TimeText::eventValue(element);
     const auto expected = referenceValue(element);
     if (expected.shortNumber && seconds != expected.value) {
-        std::fprintf(stderr, "element \"%.*s\": %s %d, expected %s %d\n", static_cast<int>(size), element.data(),
-                     seconds ? "value" : "no value", seconds.value_or(0), expected.value ? "value" : "no value",
-                     expected.value.value_or(0));
+        std::fprintf(stderr, "element \"%.*s\": %s %d, expected %s %d\n", static_cast<int>(size),
+                     std::string(element).c_str(), seconds ? "value" : "no value", seconds.value_or(0),
+                     expected.value ? "value" : "no value", expected.value.value_or(0));
         std::abort();
     }
     return 0;

@@ -35,7 +35,7 @@ void ClickRun::Start() {
     state_.EventList = std::move(elements);
     state_.LastEventIndex = static_cast<std::int32_t>(state_.EventList.size()) - 1;
     state_.EventIndex = 0;
-    state_.Countdown = *TimeText::eventValue(state_.EventList[0]);
+    state_.Countdown = TimeText::eventValue(state_.EventList[0]).value_or(0);  // usable, as checked above
     controls_.enableTimer(true);
     controls_.setTimerPanel("Timer: " + std::to_string(state_.Countdown));
     controls_.setStartEnabled(false);

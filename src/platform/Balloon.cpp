@@ -3,12 +3,12 @@
 #include <commctrl.h>
 
 namespace {
-TOOLINFOA toolOf(HWND tooltip, std::string* text) {
+TOOLINFOA toolOf(HWND tooltip, char* text) {
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
     tool.hwnd = tooltip;
-    tool.lpszText = text ? text->data() : nullptr;
+    tool.lpszText = text;
     return tool;
 }
 }  // namespace
@@ -29,7 +29,7 @@ void Balloon::show(POINT tipAt, const std::string& title, const std::string& tex
     hide();
     title_ = title;
     text_ = text;
-    TOOLINFOA tool = toolOf(tooltip_, &text_);
+    TOOLINFOA tool = toolOf(tooltip_, text_.data());
     SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tooltip_, TTM_SETTITLEA, TTI_WARNING, reinterpret_cast<LPARAM>(title_.c_str()));

@@ -84,7 +84,8 @@ void Form::createWindow(const FormLayout& layout, OwnedMenu menuBar) {
     CreateWindowExA(layout.exStyle, kFormClass, layout.caption, layout.style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                     nullptr, menuBar.get(), GetModuleHandleA(nullptr), this);
     if (!window_) throw std::runtime_error(std::string("Cannot create the window ") + layout.caption);
-    hasMenu_ = menuBar.release() != nullptr;  // destroyed with the window from now on
+    hasMenu_ = static_cast<bool>(menuBar);
+    menuBar.release();  // destroyed with the window from now on
     if (const UINT windowDpi = GetDpiForWindow(window_)) dpi_ = windowDpi;
     layout_ = layout;
     loadIcons();

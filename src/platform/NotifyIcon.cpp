@@ -1,5 +1,7 @@
 #include "platform/NotifyIcon.h"
 
+#include "platform/SystemFunction.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -15,13 +17,7 @@ std::vector<IconKey>& shownIcons() {
 
 bool callShell(DWORD message, NOTIFYICONDATAA* data) {
     using ShellNotifyIconA = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-    static const auto notify = [] {
-        // Only from the system folder; stays loaded for the program's life.
-        HMODULE shell = LoadLibraryExA("shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shell ? reinterpret_cast<ShellNotifyIconA>(
-                           reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")))
-                     : nullptr;
-    }();
+    static const auto notify = systemFunction<ShellNotifyIconA>("shell32.dll", "Shell_NotifyIconA");
     return notify && notify(message, data) != FALSE;
 }
 

@@ -21,6 +21,7 @@ int panelWidthFor(HWND bar, std::initializer_list<const char*> texts) {
         GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &extent);
         widest = std::max(widest, static_cast<int>(extent.cx));
     }
+    // cppcheck-suppress constVariable ; SB_GETBORDERS writes it
     int borders[3] = {};  // horizontal, vertical, between panels
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     return widest + 2 * borders[2] + 4;
@@ -37,7 +38,7 @@ void fitPanels(std::initializer_list<HWND> bars, std::initializer_list<const cha
         GetClientRect(bar, &client);
         barWidth = std::min(barWidth, static_cast<int>(client.right));
     }
-    int rightEdges[2] = {std::max(0, std::min(first, barWidth - second)), -1};
+    const int rightEdges[2] = {std::max(0, std::min(first, barWidth - second)), -1};
     for (HWND bar : bars) SendMessageA(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tries the release as a Windows user would, under Wine in the build tree's prefix:
 # the zip unpacked into a folder of its own and the program started from there;
-# then the installer run silently, what it installed and registered, the installed
-# program started, and the registered quiet uninstall.
+# then the installer run silently into a folder of the user's choice, what it
+# installed and registered; setup run again over the running installed program (an
+# upgrade), and the registered quiet uninstall while the program runs again.
 #
 #   check-packages.sh <release folder> <version> <folder for Wine's output>
 #
@@ -18,8 +19,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
 
 drive_c="$WINEPREFIX/drive_c"
-install_dir="$drive_c/Program Files/Clikpad"
-win_install_dir='C:\Program Files\Clikpad'
+default_dir="$drive_c/Program Files/Clikpad"
+install_dir="$drive_c/Apps/Clikpad"  # chosen at the first install
+win_install_dir='C:\Apps\Clikpad'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Clikpad.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clikpad'
 settings_key='HKLM\SOFTWARE\Talvick Software\Clikpad'
@@ -55,29 +57,36 @@ main_window_shown() {
     return 1
 }
 
-# Starts the program, waits for its main window, closes it as the window's close
-# box would (WM_CLOSE, sent by taskkill without /f) and expects exit code 0.
-start_and_close() {  # <what> <program path as Wine takes it>
+# Starts the program and waits for its main window; it runs on as $program.
+program=
+start_program() {  # <what> <program path as Wine takes it>
     wine "$2" >>"$log" 2>&1 &
-    local program=$!
+    program=$!
     check "$1: main window shown" main_window_shown
-    win taskkill /im clikpad.exe
+}
+# The program has ended, by itself or asked to, within ten seconds, with exit code 0.
+program_ended() {
     for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$program" 2>/dev/null; then
-        check "$1: closes when asked" false
         win taskkill /f /im clikpad.exe
         wait "$program"
-    else
-        wait "$program"
-        check "$1: closes when asked, exit code 0" [ $? -eq 0 ]
+        return 1
     fi
+    wait "$program"
+}
+# Closes it as the window's close box would (WM_CLOSE, sent by taskkill without /f).
+start_and_close() {  # <what> <program path as Wine takes it>
+    start_program "$@"
+    win taskkill /im clikpad.exe
+    check "$1: closes when asked, exit code 0" program_ended
 }
 
 # Removes what an earlier run left behind, without the registry entry's help.
 clean_up() {
     win taskkill /f /im clikpad.exe
     [ -f "$install_dir/uninstall.exe" ] && win "$win_install_dir\\uninstall.exe" /S "_?=$win_install_dir"
-    rm -rf "$install_dir" "$shortcut" ${scratch:+"$scratch"} "$drive_c"/users/*/Temp/~nsu*.tmp
+    rm -rf "$install_dir" "$default_dir" "$shortcut" ${scratch:+"$scratch"} "$drive_c"/users/*/Temp/~nsu*.tmp
+    rmdir "$drive_c/Apps" 2>/dev/null
     win reg delete "$uninstall_key" /f
     return 0
 }
@@ -100,9 +109,9 @@ check "clikpad.exe carries the manifest of version $four_part" \
 start_and_close "unpacked clikpad.exe" "C:\\$(basename "$scratch")\\clikpad.exe"
 check "the program wrote its settings" key_exists "$settings_key"
 
-echo "-- the installer"
-win "$setup" /S
-check "setup.exe /S exits with 0" [ $? -eq 0 ]
+echo "-- the installer, into a folder of the user's choice"
+win "$setup" /S "/D=$win_install_dir"
+check "setup.exe /S /D=$win_install_dir exits with 0" [ $? -eq 0 ]
 check "installed: clikpad.exe, clikpad.chm, README.txt, uninstall.exe" \
     test "$(cd "$install_dir" && ls | sort | tr '\n' ' ')" = "README.txt clikpad.chm clikpad.exe uninstall.exe "
 check "installed clikpad.exe is the zip's" cmp -s "$install_dir/clikpad.exe" "$scratch/clikpad.exe"
@@ -125,9 +134,18 @@ check "uninstall entry: EstimatedSize is the installed $((bytes / 1024)) KB" \
     [ $(($(value EstimatedSize))) -ge $((bytes / 1024)) -a $(($(value EstimatedSize))) -le $((bytes / 1024 + 1)) ]
 check "uninstall entry has no other values" [ "$(grep -c '^    ' <<<"$entry")" -eq 10 ]
 
-start_and_close "installed clikpad.exe" "$win_install_dir\\clikpad.exe"
+echo "-- an upgrade while the installed program runs"
+start_program "installed clikpad.exe" "$win_install_dir\\clikpad.exe"
+win "$setup" /S
+check "setup.exe /S over the running program exits with 0" [ $? -eq 0 ]
+check "the running program was closed first" program_ended
+check "upgraded in the first install's folder, nothing in Program Files" \
+    test -f "$install_dir/clikpad.exe" -a ! -e "$default_dir"
+entry=$(wine reg query "$uninstall_key" 2>>"$log" | tr -d '\r')
+check "the uninstall entry still names that folder" [ "$(value InstallLocation)" = "$win_install_dir" ]
 
-echo "-- the registered quiet uninstall"
+echo "-- the registered quiet uninstall while the program runs"
+start_program "installed clikpad.exe" "$win_install_dir\\clikpad.exe"
 quiet=$(value QuietUninstallString)
 if [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]]; then
     # The uninstaller runs on from a copy of itself in %TEMP% and returns at once:
@@ -135,8 +153,9 @@ if [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]]; then
     win "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
     for _ in $(seq 60); do key_exists "$uninstall_key" || break; sleep 0.5; done
 fi
+check "the running program was closed first" program_ended
 check "uninstall entry removed" key_missing "$uninstall_key"
-check "Program Files\\Clikpad removed" test ! -e "$install_dir"
+check "$win_install_dir removed" test ! -e "$install_dir"
 check "Start-menu shortcut removed" test ! -e "$shortcut"
 check "settings key kept" key_exists "$settings_key"
 
