@@ -7,6 +7,7 @@ App::App() {
 }
 
 App::~App() {
+    hotKeys_.reset();
     about_.reset();
     settings_.reset();
     main_.reset();
@@ -28,7 +29,13 @@ void App::showAbout() {
     about_->Show();
 }
 
+void App::showHotKeys() {
+    if (!hotKeysDialog()) hotKeys_ = std::make_unique<frmHotKeys>(*main_);
+    hotKeys_->Show();
+}
+
 void App::unloadDialogs() {
+    if (hotKeys_) hotKeys_->Unload();
     if (about_) about_->Unload();
     if (settings_) settings_->Unload();
 }

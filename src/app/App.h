@@ -7,6 +7,7 @@
 #include "app/FormsHost.h"
 #include "app/frmMain.h"
 #include "settings/frmAbout.h"
+#include "settings/frmHotKeys.h"
 #include "settings/frmSettings.h"
 
 #include <memory>
@@ -23,13 +24,16 @@ public:
     bool settingsDialogExists() const { return settings_ && settings_->exists(); }
     bool aboutBoxExists() const { return about_ && about_->exists(); }
     frmAbout* aboutBox() { return aboutBoxExists() ? about_.get() : nullptr; }
+    frmHotKeys* hotKeysDialog() { return hotKeys_ && hotKeys_->exists() ? hotKeys_.get() : nullptr; }
 
     frmSettings& liveSettings() override;
     void showAbout() override;
+    void showHotKeys() override;
     void unloadDialogs() override;
 
 private:
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<frmSettings> settings_;
     std::unique_ptr<frmAbout> about_;
+    std::unique_ptr<frmHotKeys> hotKeys_;
 };

@@ -9,6 +9,8 @@ public:
     virtual frmSettings& liveSettings() = 0;
     // Shows the About box, made when absent; an open box is shown as it is.
     virtual void showAbout() = 0;
+    // Shows the Hot Keys dialog, made afresh from the store when absent.
+    virtual void showHotKeys() = 0;
     virtual void unloadDialogs() = 0;
 
 protected:

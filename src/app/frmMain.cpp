@@ -1,6 +1,8 @@
 #include "app/frmMain.h"
 
 #include "app/Module1.h"
+#include "platform/HotKey.h"
+#include "platform/KeepAwake.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageFilter.h"
@@ -32,6 +34,12 @@ constexpr std::array<ControlLayout, frmMain::kControlCount> kLayout{{
 
 constexpr const char* kAdDetectorOn = "Ad Detector: On";
 constexpr const char* kAdDetectorOff = "Ad Detector: Off";
+// A popup item's caption shows its hot key after a tab, as menus show shortcuts.
+std::string withShortcut(std::string caption, WORD key) {
+    if (key) caption.append("\t").append(HotKey::name(key));
+    return caption;
+}
+
 constexpr const char* kTimerTip = "Time left until next attempted click";
 constexpr const char* kClicksTip = "Total number of clicks/games played";
 
@@ -40,6 +48,7 @@ constexpr std::array<frmMain::Control, 3> kRunButtons{frmMain::Command1, frmMain
 
 constexpr Menu::Item kOptionsMenu[] = {{frmMain::mnuSettings, "&Settings"},
                                        {frmMain::mnuAlwaysOnTop, "&Always On Top"},
+                                       {frmMain::mnuHotKeys, "Hot Keys..."},
                                        {0, nullptr},
                                        {frmMain::mnuExit, "E&xit"}};
 constexpr Menu::Item kHelpMenu[] = {{frmMain::mnuContents, "Contents\tF1"},
@@ -75,6 +84,7 @@ void frmMain::createWindowAndControls() {
         Menu::makeBar(kMenuBar));
     createControls(kLayout);
     timer_.attach(hwnd());
+    hotKeys_.attach(hwnd());
 
     picture_.reset(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0)));
@@ -102,6 +112,7 @@ void frmMain::connectHandlers() {
     onCommand(mnuAbout, [this] { mnuAbout_Click(); });
     onCommand(mnuHiddenAbout, [this] { forms_.showAbout(); });
     onCommand(mnuAlwaysOnTop, [this] { mnuAlwaysOnTop_Click(); });
+    onCommand(mnuHotKeys, [this] { mnuHotKeys_Click(); });
     onCommand(mnuContents, [this] { mnuContents_Click(); });
     onCommand(mnuExit, [this] { SendMessageA(hwnd(), WM_CLOSE, 0, 0); });
     onCommand(mnuHiddenExit, [this] { mnuHiddenExit_Click(); });
@@ -123,6 +134,7 @@ void frmMain::Form_Load() {
     Menu::setChecked(menuBar(), mnuAlwaysOnTop, stored.alwaysOnTop);
     if (stored.alwaysOnTop) SetTopMost(hwnd(), true);
     run_.ClearAdReference();
+    useHotKeys(SettingsStore::hotKeys());  // a key another program holds stays unused, quietly
 }
 
 void frmMain::Show() {
@@ -179,10 +191,17 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         if (wParam) Form_Unload();  // logoff or shutdown
         result = 0;
         return true;
+    case WM_HOTKEY:
+        hotKey_Pressed(wParam);
+        result = 0;
+        return true;
     case WM_DESTROY:
-        // However the window goes, no dead icon may stay beside the clock.
+        // However the window goes, no dead icon may stay beside the clock, no key
+        // stays taken from other programs, and the PC may sleep again.
         if (tray_.shown()) tray_.remove();
         besideClock_ = false;
+        hotKeys_.release();
+        KeepAwake::set(false);
         return false;
     default:
         return false;
@@ -224,7 +243,30 @@ void frmMain::setStopEnabled(bool enabled) {
 
 void frmMain::setPauseCaption(const std::string& caption) {
     setWindowText(control(Command2), caption);
-    Menu::setCaption(mnuHidden(), mnuHiddenPause, caption);
+    Menu::setCaption(mnuHidden(), mnuHiddenPause, withShortcut(caption, hotKeys_.keys().run));
+}
+
+void frmMain::enableTimer(bool enabled) {
+    timer_.Enabled(enabled);
+    KeepAwake::set(enabled);  // only while a run is Running
+}
+
+std::string frmMain::useHotKeys(const HotKeys& keys) {
+    std::string taken = hotKeys_.use(keys);
+    showHotKeysInPopup();
+    return taken;
+}
+
+void frmMain::showHotKeysInPopup() {
+    Menu::setCaption(mnuHidden(), mnuHiddenStart, withShortcut("Start", hotKeys_.keys().run));
+    setPauseCaption(pauseCaption());
+    Menu::setCaption(mnuHidden(), mnuHiddenStop, withShortcut("Stop", hotKeys_.keys().stop));
+}
+
+// The same operations as the buttons, whether the window is shown, minimised or beside the clock.
+void frmMain::hotKey_Pressed(WPARAM id) {
+    if (id == RunHotKeys::kRunId) IsWindowEnabled(control(Command1)) ? run_.Start() : run_.PauseContinue();
+    if (id == RunHotKeys::kStopId && IsWindowEnabled(control(Command3))) run_.Stop();
 }
 
 std::string frmMain::pauseCaption() const { return windowText(control(Command2)); }

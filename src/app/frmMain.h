@@ -5,6 +5,7 @@
 #include "app/BlockedClicksNotice.h"
 #include "app/ClickRun.h"
 #include "app/FormsHost.h"
+#include "app/RunHotKeys.h"
 #include "app/TrayIcon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
@@ -34,6 +35,7 @@ public:
         mnuExit,
         mnuContents,
         mnuAbout,
+        mnuHotKeys,
         mnuHiddenStart = 2101,
         mnuHiddenPause,
         mnuHiddenStop,
@@ -70,7 +72,7 @@ public:
     void setRunStatus(const std::string& text) override;
     void setTimerPanel(const std::string& text) override;
     void setClicksPanel(const std::string& text) override;
-    void enableTimer(bool enabled) override { timer_.Enabled(enabled); }
+    void enableTimer(bool enabled) override;
     void reportUnusableTimes() override;
     void reportBlockedClicks() override;
     const Balloon& blockedClicksNotice() const { return blockedNotice_.balloon(); }
@@ -82,6 +84,7 @@ public:
     // MainWindowLink
     bool alwaysOnTopChecked() const override;
     void settingsSaved(bool adDetectorOn) override;
+    std::string useHotKeys(const HotKeys& keys) override;
     HWND window() const override { return hwnd(); }
 
 protected:
@@ -99,6 +102,9 @@ private:
 
     // Menu commands
     void mnuSettings_Click();
+    void mnuHotKeys_Click();
+    void showHotKeysInPopup();
+    void hotKey_Pressed(WPARAM id);
     void mnuHiddenSettings_Click();
     void mnuAbout_Click();
     void mnuAlwaysOnTop_Click();
@@ -117,6 +123,7 @@ private:
     bool besideClock_ = false;
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     OwnedMenu popup_;
+    RunHotKeys hotKeys_;
     std::optional<Control> focusToPassOn_;
     OwnedBitmap picture_;
     PanelTips panelTips_;

@@ -13,6 +13,11 @@ void frmMain::mnuSettings_Click() {
     forms_.liveSettings().Show();
 }
 
+void frmMain::mnuHotKeys_Click() {
+    EnableWindow(hwnd(), FALSE);
+    forms_.showHotKeys();
+}
+
 void frmMain::mnuHiddenSettings_Click() { forms_.liveSettings().Show(); }
 
 void frmMain::mnuAbout_Click() {

@@ -12,7 +12,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Users run Clikpad from wherever they saved it, often a downloads folder where
     // any web page can leave a file: libraries come from the system folder only.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
     std::unique_ptr<App> app;
     try {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-enum class ControlKind { Frame, PushButton, OptionButton, CheckBox, TextBox, Label, PictureBox, StatusBar };
+enum class ControlKind { Frame, PushButton, OptionButton, CheckBox, TextBox, Label, PictureBox, StatusBar, HotKey };
 
 struct ControlLayout {
     const char* name;

@@ -63,6 +63,8 @@ ClassAndStyle classAndStyleOf(const ControlLayout& spec) {
         return {"STATIC", child | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
     case ControlKind::StatusBar:
         return {STATUSCLASSNAMEA, child | CCS_NOPARENTALIGN | CCS_NORESIZE, 0};
+    case ControlKind::HotKey:
+        return {HOTKEY_CLASSA, child | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
     }
     return {"STATIC", child, 0};
 }

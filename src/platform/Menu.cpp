@@ -44,7 +44,8 @@ void setCaption(HMENU menu, UINT id, const std::string& caption) {
 std::string caption(HMENU menu, UINT id) {
     char text[256] = {};
     GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
-    return text;
+    const std::string shown = text;
+    return shown.substr(0, shown.find('\t'));  // without the shortcut shown after it
 }
 
 }  // namespace Menu

@@ -27,6 +27,7 @@ bool isChecked(HMENU menu, UINT id);
 void setEnabled(HMENU menu, UINT id, bool enabled);
 bool isEnabled(HMENU menu, UINT id);
 void setCaption(HMENU menu, UINT id, const std::string& caption);
+// The caption without the shortcut that may follow it after a tab ("Start\tF6").
 std::string caption(HMENU menu, UINT id);
 
 }  // namespace Menu

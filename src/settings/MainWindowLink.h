@@ -3,6 +3,9 @@
 #pragma once
 
 #include "platform/Win32.h"
+#include "settings/SettingsStore.h"
+
+#include <string>
 
 class MainWindowLink {
 public:
@@ -10,6 +13,9 @@ public:
     virtual bool alwaysOnTopChecked() const = 0;
     // After a save: show the ad detector state and end any run, as Stop does.
     virtual void settingsSaved(bool adDetectorOn) = 0;
+    // Registers the run's hot keys at once in place of the ones held. Returns the name
+    // of a key another program holds, the old keys staying then, or "" when done.
+    virtual std::string useHotKeys(const HotKeys& keys) = 0;
 
 protected:
     ~MainWindowLink() = default;

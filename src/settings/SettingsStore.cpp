@@ -126,6 +126,26 @@ void saveDialogSettings(const Settings& settings) {
 
 bool minimizeBesideClock() { return isOne(Key().read("Hide")); }
 
+namespace {
+std::uint16_t hotKeyOf(const std::string& text, std::uint16_t byDefault) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return byDefault;
+    const unsigned long word = std::stoul(text);
+    return word <= 0xFFFF ? static_cast<std::uint16_t>(word) : byDefault;
+}
+}  // namespace
+
+HotKeys hotKeys() {
+    Key key;
+    return {hotKeyOf(key.read("HotKeyRun"), kDefaultHotKeys.run),
+            hotKeyOf(key.read("HotKeyStop"), kDefaultHotKeys.stop)};
+}
+
+void saveHotKeys(const HotKeys& keys) {
+    Key key;
+    key.write("HotKeyRun", std::to_string(keys.run));
+    key.write("HotKeyStop", std::to_string(keys.stop));
+}
+
 void saveAlwaysOnTop(bool on) { Key().write("OnTop", oneZero(on)); }
 
 RunSettings forRun() {

@@ -28,6 +28,14 @@ struct Settings {
     bool alwaysOnTop = false;          // "OnTop" is "1"
 };
 
+// The run's two system-wide hot keys, each the word of a hot-key control (virtual
+// key in the low byte, HOTKEYF_* modifiers in the high byte), 0 for none.
+struct HotKeys {
+    std::uint16_t run = 0;   // Start, or Pause/Continue
+    std::uint16_t stop = 0;  // Stop
+    bool operator==(const HotKeys&) const = default;
+};
+
 // What a run keeps from its Start.
 struct RunSettings {
     std::string events;
@@ -65,6 +73,11 @@ Settings load();
 // The Settings dialog's five, written in that order; "OnTop" and "Ver" are left alone.
 void saveDialogSettings(const Settings& settings);
 bool minimizeBesideClock();  // "Hide" read afresh, at each minimise
+// "HotKeyRun" and "HotKeyStop", two values beside the seven that no reset writes:
+// the word as decimal text, "0" for none; missing or no such word means F6 and F7.
+inline constexpr HotKeys kDefaultHotKeys{0x75, 0x76};
+HotKeys hotKeys();
+void saveHotKeys(const HotKeys& keys);
 void saveAlwaysOnTop(bool on);
 RunSettings forRun();
 // Loops when the upper-case text is "TRUE": the one reading rule that ignores case.

@@ -1,7 +1,10 @@
 // The main window: start-up, the click run, the menus and dialogs, beside the clock.
 #include "AppTesting.h"
 #include "platform/ClickTarget.h"
+#include "platform/KeepAwake.h"
 #include "platform/MessageFilter.h"
+
+#include <commctrl.h>
 
 #include <functional>
 
@@ -256,4 +259,44 @@ TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
         EXPECT_FALSE(IsWindow(dialog)) << &road - roads;  // unloaded with its dialogs
         app.reset();
     }
+}
+
+TEST_F(MainWindow, HotKeysRunTheCommandsWhileTheyAreHeldAndARunningRunKeepsThePcAwake) {
+    static EXECUTION_STATE state = 0;
+    const ScopedSeam<KeepAwake::Setter> seam(KeepAwake::replaceSetter,
+                                             [](EXECUTION_STATE asked) { return std::exchange(state, asked); });
+    start({{"Events", "1"}, {"Loop", "False"}});
+    const auto hotKey = [this](WPARAM id) {  // the run's state, and whether the PC is kept awake
+        SendMessageA(main().hwnd(), WM_HOTKEY, id, 0);
+        return panel(frmMain::StatusBar1, 1) +
+               (state == (ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED) ? "+" : "");
+    };
+    hotKey(1);
+    tick();                        // the end of a Run Once run lets it sleep
+    std::string seen = hotKey(0);  // no key of Clikpad's
+    for (const WPARAM id : {1, 1, 1, 2, 2}) seen += "|" + hotKey(id);
+    EXPECT_EQ(seen, "Status: Stopped|Status: Running+|Status: Paused|Status: Running+|Status: Stopped|Status: Stopped");
+    EXPECT_FALSE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F6));  // F6 and F7 by default
+    app.reset();                                                    // given back with the window
+    EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 9));
+}
+
+TEST_F(MainWindow, TheHotKeysDialogPutsFreeKeysInForceAtOnceAndNamesOneThatIsTaken) {
+    start();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F9));  // another program's
+    command(frmMain::mnuHotKeys);
+    for (const WORD run : {WORD{VK_F9}, MAKEWORD(VK_F8, HOTKEYF_CONTROL)}) {
+        SendMessageA(app->hotKeysDialog()->control(frmHotKeys::HotKey1), HKM_SETHOTKEY, run, 0);
+        SendMessageA(app->hotKeysDialog()->control(frmHotKeys::HotKey2), HKM_SETHOTKEY, 0, 0);
+        click(app->hotKeysDialog()->control(frmHotKeys::Command1));
+    }
+    EXPECT_EQ(boxes.take(), std::vector<std::string>{
+                                "Hot Keys: The hot key F9 is in use by another program. Choose another key, or none."});
+    char start[32] = {};  // the taken key changed nothing; the free one is in force, shown and saved
+    GetMenuStringA(main().mnuHidden(), frmMain::mnuHiddenStart, start, sizeof start, MF_BYCOMMAND);
+    EXPECT_EQ(std::string(start) + "|" + machine.texts()["HotKeyRun"] + "|" + machine.texts()["HotKeyStop"],
+              "Start\tCtrl+F8|631|0");
+    EXPECT_TRUE(!app->hotKeysDialog() && IsWindowEnabled(main().hwnd()));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 10, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 10));  // let go
+    UnregisterHotKey(nullptr, 9);
 }

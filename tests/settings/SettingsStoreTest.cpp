@@ -47,6 +47,15 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
 }
 
+TEST_F(SettingsStoreTest, HotKeysAreTheirWordsNoneAtZeroAndF6AndF7WhenMissingOrNoWord) {
+    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{VK_F6, VK_F7}));
+    machine.putText("HotKeyRun", "0");
+    machine.putText("HotKeyStop", "65536");
+    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));
+    SettingsStore::saveHotKeys({0x277, 0});  // Ctrl+F8, none
+    EXPECT_EQ(machine.texts()["HotKeyRun"] + "|" + machine.texts()["HotKeyStop"], "631|0");
+}
+
 TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
     // Starts in turn: E elevated (the machine key writable), N normal; a digit is the time then saved.
     // clang-format off
