@@ -11,6 +11,8 @@ namespace SettingsStore {
 namespace {
 
 constexpr const char* kSettingsPath = "SOFTWARE\\Talvick Software\\Clikpad";
+constexpr const char* kHotKeyRunValue = "HotKeyRun";
+constexpr const char* kHotKeyStopValue = "HotKeyStop";
 
 SettingsLocation& chosenLocation() {
     static SettingsLocation chosen = machineLocation();
@@ -90,6 +92,8 @@ void chooseLocation(const SettingsLocation& machine, const SettingsLocation& use
     if (savedAt(other) > savedAt(own)) {
         Key from(other), to(own);
         for (const auto& [name, text] : kDefaults) to.write(name, from.read(name));
+        // A hot key that is missing and one written empty both mean its default.
+        for (const char* name : {kHotKeyRunValue, kHotKeyStopValue}) to.write(name, from.read(name));
     }
     chosenLocation() = own;
 }
@@ -136,14 +140,14 @@ std::uint16_t hotKeyOf(const std::string& text, std::uint16_t byDefault) {
 
 HotKeys hotKeys() {
     Key key;
-    return {hotKeyOf(key.read("HotKeyRun"), kDefaultHotKeys.run),
-            hotKeyOf(key.read("HotKeyStop"), kDefaultHotKeys.stop)};
+    return {hotKeyOf(key.read(kHotKeyRunValue), kDefaultHotKeys.run),
+            hotKeyOf(key.read(kHotKeyStopValue), kDefaultHotKeys.stop)};
 }
 
 void saveHotKeys(const HotKeys& keys) {
     Key key;
-    key.write("HotKeyRun", std::to_string(keys.run));
-    key.write("HotKeyStop", std::to_string(keys.stop));
+    key.write(kHotKeyRunValue, std::to_string(keys.run));
+    key.write(kHotKeyStopValue, std::to_string(keys.stop));
 }
 
 void saveAlwaysOnTop(bool on) { Key().write("OnTop", oneZero(on)); }

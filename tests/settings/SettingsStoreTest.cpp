@@ -73,11 +73,13 @@ TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
                 SettingsStore::resetUnlessCurrentVersion();
             } else if (*step != ' ') {
                 SettingsStore::saveDialogSettings({true, false, std::string(1, *step), false, true, false});
+                SettingsStore::saveHotKeys({static_cast<std::uint16_t>(*step), 0});  // beside the seven
             }
         }
         EXPECT_EQ(SettingsStore::load().events + "|" + machine.texts()["Events"],
                   std::string(seen) + "|" + inMachineKey)
             << starts;
+        EXPECT_EQ(SettingsStore::hotKeys().run, *seen == '4' ? VK_F6 : *seen) << starts;
     }
     const SettingsLocation nowhere{static_cast<std::int32_t>(0x80000009), "Software"};
     SettingsStore::chooseLocation(nowhere, nowhere, true);
