@@ -3,6 +3,7 @@
 #include "TestWindow.h"
 #include "platform/RegKey.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 std::string windowsPath(std::string path) {
@@ -13,10 +14,7 @@ std::string windowsPath(std::string path) {
 }
 
 std::wstring wide(const std::string& utf8) {
-    std::wstring text(utf8.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                                             text.data(), static_cast<int>(text.size()))));
-    return text;
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
 }
 
 std::string clikpadExePath() { return windowsPath(CLIKPAD_EXE); }

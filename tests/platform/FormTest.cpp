@@ -106,11 +106,9 @@ TEST_F(FormTest, AFormGivesItsFocusBackWhenActivatedAgainAndEnterPressesTheFocus
     ShowWindow(form.hwnd(), SW_SHOW);
     SetForegroundWindow(form.hwnd());
     SetFocus(form.control(1));
-    const TestWindow other({600, 600, 699, 699}, 0);  // Alt+Tab to another program and back
-    for (HWND active : {other.handle(), form.hwnd()}) {
-        SetForegroundWindow(active);
-        pumpFor(50);
-    }
+    const TestWindow other({600, 600, 699, 699}, 0);  // Alt+Tab to another program, which it activates, and back
+    SetForegroundWindow(form.hwnd());
+    pumpFor(50);
     EXPECT_EQ(GetFocus(), form.control(1));
     routeKey(VK_RETURN);
     SetFocus(form.control(2));  // in the text box Enter presses no button
@@ -138,7 +136,6 @@ TEST_F(FormTest, AfterAnErrorIsShownNoTimerIconOrHandlerOfTheProgramIsLeft) {
     EXPECT_FALSE(timer.Enabled() || Shell_NotifyIconA(NIM_MODIFY, &icon));  // the icon gone from the notification area
     EXPECT_EQ(fatalErrorText(std::make_exception_ptr(RegistryError(5, "", ""))),
               "Run-time error '5':\n\nApplication-defined or object-defined error");
-    EXPECT_EQ(fatalErrorText(std::make_exception_ptr(std::logic_error("broken"))), "Unexpected error:\n\nbroken");
 }
 
 TEST(StatusBar, TheSecondPanelIsGivenWhatItsTextsNeedFirst) {
@@ -161,8 +158,8 @@ TEST(StatusBar, TheSecondPanelIsGivenWhatItsTextsNeedFirst) {
 TEST(ClickTarget, AHigherLevelBlocksAndSoDoNoPointerAndAnOpenedProcessWhoseTokenIsDenied) {
     TestWindow window({100, 100, 300, 200}, RGB(255, 255, 255));
     SetCursorPos(window.centre().x, window.centre().y);
-    ASSERT_TRUE(ClickTarget::ownIntegrityLevel().has_value());
-    EXPECT_EQ(ClickTarget::integrityLevelOf(window.handle()), ClickTarget::ownIntegrityLevel());
+    EXPECT_TRUE(ClickTarget::ownIntegrityLevel() &&
+                ClickTarget::integrityLevelOf(window.handle()) == ClickTarget::ownIntegrityLevel());
     EXPECT_TRUE(ClickTarget::blocks(0x3000, 0x2000) && !ClickTarget::blocks(0x1000, 0x2000) &&
                 !ClickTarget::blocks(0x3000, std::nullopt));
     static DWORD tokenError = 0;  // why the token of the target, a process of this test, cannot be opened

@@ -12,7 +12,6 @@ protected:
 };
 
 TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults) {
-    EXPECT_EQ(SettingsStore::forRun().events, "");                 // no key yet
     for (const std::string marker : {"", "4.2", " 4.3", "4.3"}) {  // "": none at all
         if (!marker.empty()) machine.putText("Ver", marker);
         machine.putText("Events", "5,10");
@@ -39,21 +38,12 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
     EXPECT_EQ(loaded(), "11110");
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) machine.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_EQ(loaded(), "00000");
-    SettingsStore::saveDialogSettings({true, false, "7", false, true, true});
-    const auto texts = machine.texts();
-    EXPECT_EQ(texts.at("Button") + texts.at("DetAd") + texts.at("Events") + texts.at("Hide") + texts.at("Loop") +
-                  texts.at("OnTop").substr(0, 2),
-              "TrueFalse70True3:");  // "OnTop" left as it was
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
 }
 
 TEST_F(SettingsStoreTest, HotKeysAreTheirWordsNoneAtZeroAndF6AndF7WhenMissingOrNoWord) {
-    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{VK_F6, VK_F7}));
-    machine.putText("HotKeyRun", "0");
-    machine.putText("HotKeyStop", "65536");
+    machine.putText("HotKeyRun", "0"), machine.putText("HotKeyStop", "65536");  // missing: the next test's rows
     EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));
-    SettingsStore::saveHotKeys({0x277, 0});  // Ctrl+F8, none
-    EXPECT_EQ(machine.texts()["HotKeyRun"] + "|" + machine.texts()["HotKeyStop"], "631|0");
 }
 
 TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
@@ -64,8 +54,7 @@ TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
         {"E N7 E8 N", "8", "8"}, {"N7 N E", "7", "7"}, {"N", "4", ""}};
     // clang-format on
     for (const auto& [starts, seen, inMachineKey] : rows) {
-        RegDeleteTreeA(HKEY_CURRENT_USER, machine.path().c_str());
-        RegDeleteTreeA(HKEY_CURRENT_USER, user.path().c_str());
+        for (const ScratchKey* key : {&machine, &user}) RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
         for (const char* step = starts; *step; ++step) {
             if (*step == 'E' || *step == 'N') {
                 Sleep(20);  // so that each start writes later than the last by the registry's clock
