@@ -94,8 +94,7 @@ TEST_F(EndToEnd, HelpOpensFromAFolderOfAnyNameAndALibraryPlantedThereIsNeverLoad
     // cannot spell, and a library named as the help control that marks the registry when loaded.
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    const std::string folder =
-        temp + std::string("clikpad-\u0410\u043d\u043d\u0430-") + std::to_string(GetCurrentProcessId());
+    const std::string folder = temp + ("clikpad-\u0410\u043d\u043d\u0430-" + std::to_string(GetCurrentProcessId()));
     const std::string built = clikpadExePath(), builtFolder = built.substr(0, built.find_last_of('\\'));
     CreateDirectoryW(wide(folder).c_str(), nullptr);
     const std::pair<std::string, const char*> files[] = {{built, "\\clikpad-copy.exe"},

@@ -1,4 +1,5 @@
 // cRegistry on scratch keys of the real registry: reads, writes, keys, enumeration, file types.
+#include "Recorders.h"
 #include "ScratchKey.h"
 #include "registry/cRegistry.h"
 
@@ -91,7 +92,8 @@ TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
     // Two scratch keys stand in for HKEY_CLASSES_ROOT and HKLM\SOFTWARE\Classes, which
     // under Wine is the same key: a missing or misplaced write would not show there.
     const ScratchKey first{"root1"}, second{"root2"};
-    const auto previous = cRegistry::replaceClassesRoots(
+    const ScopedSeam<cRegistry::ClassesRoots> roots(
+        cRegistry::replaceClassesRoots,
         {{{ScratchKey::kHive, first.path() + "\\"}, {ScratchKey::kHive, second.path() + "\\"}}});
     cRegistry registry;
     registry.SectionKey("Cls");
@@ -102,7 +104,6 @@ TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
     registry.CreateAdditionalEXEAssociations(first.path() + "\\Cls", std::vector<Variant>{"v", "&V", "c", "w"});
     EXPECT_EQ(registry.LastError()->number(), -2147194452);  // not in triples: nothing written
     registry.CreateAdditionalEXEAssociations(first.path() + "\\Cls", std::vector<Variant>{"v", "&V", "c"});
-    cRegistry::replaceClassesRoots(previous);
     const std::string exe = "\"C:\\a.exe\"";  // trimmed, quoted once
     // clang-format off
     const std::map<std::string, std::string> expected = {{"..t", "Cls"}, {"Cls", "Doc"}, {"Cls\\shell\\open", "&Open"},
