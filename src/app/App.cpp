@@ -21,17 +21,17 @@ frmSettings& App::liveSettings() {
     return *settings_;
 }
 
-void App::showAbout() {
+void App::showAbout(Dialog::Holds holds) {
     if (!aboutBoxExists()) {
         about_.reset();
         about_ = std::make_unique<frmAbout>(*main_);
     }
-    about_->Show();
+    about_->Show(holds);
 }
 
-void App::showHotKeys() {
+void App::showHotKeys(Dialog::Holds holds) {
     if (!hotKeysDialog()) hotKeys_ = std::make_unique<frmHotKeys>(*main_);
-    hotKeys_->Show();
+    hotKeys_->Show(holds);
 }
 
 void App::unloadDialogs() {

@@ -27,8 +27,8 @@ public:
     frmHotKeys* hotKeysDialog() { return hotKeys_ && hotKeys_->exists() ? hotKeys_.get() : nullptr; }
 
     frmSettings& liveSettings() override;
-    void showAbout() override;
-    void showHotKeys() override;
+    void showAbout(Dialog::Holds holds) override;
+    void showHotKeys(Dialog::Holds holds) override;
     void unloadDialogs() override;
 
 private:

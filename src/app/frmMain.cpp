@@ -110,7 +110,7 @@ void frmMain::connectHandlers() {
     onCommand(mnuSettings, [this] { mnuSettings_Click(); });
     onCommand(mnuHiddenSettings, [this] { mnuHiddenSettings_Click(); });
     onCommand(mnuAbout, [this] { mnuAbout_Click(); });
-    onCommand(mnuHiddenAbout, [this] { forms_.showAbout(); });
+    onCommand(mnuHiddenAbout, [this] { forms_.showAbout(Dialog::Holds::Nothing); });
     onCommand(mnuAlwaysOnTop, [this] { mnuAlwaysOnTop_Click(); });
     onCommand(mnuHotKeys, [this] { mnuHotKeys_Click(); });
     onCommand(mnuContents, [this] { mnuContents_Click(); });

@@ -8,22 +8,13 @@
 #include "settings/SettingsStore.h"
 #include "settings/frmSettings.h"
 
-void frmMain::mnuSettings_Click() {
-    EnableWindow(hwnd(), FALSE);  // the dialog's unload step enables it again
-    forms_.liveSettings().Show();
-}
+void frmMain::mnuSettings_Click() { forms_.liveSettings().Show(Dialog::Holds::MainWindow); }
 
-void frmMain::mnuHotKeys_Click() {
-    EnableWindow(hwnd(), FALSE);
-    forms_.showHotKeys();
-}
+void frmMain::mnuHotKeys_Click() { forms_.showHotKeys(Dialog::Holds::MainWindow); }
 
 void frmMain::mnuHiddenSettings_Click() { forms_.liveSettings().Show(); }
 
-void frmMain::mnuAbout_Click() {
-    EnableWindow(hwnd(), FALSE);
-    forms_.showAbout();
-}
+void frmMain::mnuAbout_Click() { forms_.showAbout(Dialog::Holds::MainWindow); }
 
 void frmMain::mnuAlwaysOnTop_Click() {
     const bool on = !alwaysOnTopChecked();

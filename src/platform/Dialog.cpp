@@ -2,7 +2,8 @@
 
 #include "platform/Window.h"
 
-void Dialog::Show() {
+void Dialog::Show(Holds holds) {
+    if (holds == Holds::MainWindow) EnableWindow(mainWindow_, FALSE);  // Unload gives it back
     if (!shownBefore_) centreOnScreen(hwnd());
     shownBefore_ = true;
     beforeShowing();

@@ -9,7 +9,10 @@
 
 class Dialog : public Form {
 public:
-    void Show();
+    // Shown from the main window's menu bar a dialog holds the main window, disabled,
+    // until it closes; from the icon's menu it leaves the main window as it is.
+    enum class Holds { Nothing, MainWindow };
+    void Show(Holds holds = Holds::Nothing);
     void Unload();
 
 protected:
