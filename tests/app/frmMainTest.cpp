@@ -175,7 +175,6 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseThenActiv
         {frmMain::mnuSettings, [] { routeKey(VK_RETURN); }},  // on "&Ok", which has the focus
         {frmMain::mnuSettings, [&] { SendMessageA(settings().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
         {frmMain::mnuAbout, [] { routeKey(VK_ESCAPE); }}};
-    SetFocus(control(frmMain::Command1));
     for (std::size_t road = 0; road < std::size(roads); ++road) {
         SetForegroundWindow(main().hwnd());
         command(roads[road].first);
@@ -203,11 +202,9 @@ TEST_F(MainWindow, AlwaysOnTopPutsTheWindowAndTheSettingsDialogOnTopButNotTheAbo
 
 TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShellAndAnswersTheMouse) {
     static std::vector<std::pair<HWND, UINT>> allowed;
-    {
-        const ScopedSeam<MessageFilter::Allower> seam(
-            MessageFilter::replaceAllower, [](HWND window, UINT message) { allowed.emplace_back(window, message); });
-        start({{"Hide", "0"}});
-    }
+    const ScopedSeam<MessageFilter::Allower> seam(
+        MessageFilter::replaceAllower, [](HWND window, UINT message) { allowed.emplace_back(window, message); });
+    start({{"Hide", "0"}});
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));  // even elevated
     ShowWindow(main().hwnd(), SW_MINIMIZE);                                                     // an ordinary minimise
@@ -297,6 +294,6 @@ TEST_F(MainWindow, TheHotKeysDialogPutsFreeKeysInForceAtOnceAndNamesOneThatIsTak
     EXPECT_EQ(std::string(start) + "|" + machine.texts()["HotKeyRun"] + "|" + machine.texts()["HotKeyStop"],
               "Start\tCtrl+F8|631|0");
     EXPECT_TRUE(!app->hotKeysDialog() && IsWindowEnabled(main().hwnd()) &&
-                RegisterHotKey(nullptr, 10, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 10));  // F6 let go
-    UnregisterHotKey(nullptr, 9);
+                RegisterHotKey(nullptr, 10, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 10) &&  // F6 let go
+                UnregisterHotKey(nullptr, 9));
 }
