@@ -57,9 +57,7 @@ public:
     HMENU mnuHidden() const { return popup_.get(); }
     ClickRun& run() { return run_; }
     const WindowTimer& Timer1() const { return timer_; }
-    const PanelTips& panelTips() const { return panelTips_; }
     const TrayIcon& trayIcon() const { return tray_; }
-    bool besideTheClock() const { return besideClock_; }
     static constexpr const char* kHelpFile = "clikpad.chm";
     static constexpr const char* kHelpTopic = "clikpad.htm";
 
