@@ -5,21 +5,19 @@
 std::string RunHotKeys::use(const HotKeys& keys) {
     const HotKeys previous = keys_;
     release();
-    if (registerBoth(keys)) return {};
-    std::string taken = HotKey::name(HotKey::registerFor(window_, kRunId, keys.run) ? keys.stop : keys.run);
-    release();
-    registerBoth(previous);
+    std::string taken = registerBoth(keys);
+    if (!taken.empty()) registerBoth(previous);
     return taken;
 }
 
-bool RunHotKeys::registerBoth(const HotKeys& keys) {
-    if (!HotKey::registerFor(window_, kRunId, keys.run)) return false;
+std::string RunHotKeys::registerBoth(const HotKeys& keys) {
+    if (!HotKey::registerFor(window_, kRunId, keys.run)) return HotKey::name(keys.run);
     if (!HotKey::registerFor(window_, kStopId, keys.stop)) {
         HotKey::unregisterFrom(window_, kRunId);
-        return false;
+        return HotKey::name(keys.stop);
     }
     keys_ = keys;
-    return true;
+    return {};
 }
 
 void RunHotKeys::release() {

@@ -20,7 +20,8 @@ public:
     const HotKeys& keys() const { return keys_; }
 
 private:
-    bool registerBoth(const HotKeys& keys);
+    // The name of the key that cannot be registered; "" when both are, and held.
+    std::string registerBoth(const HotKeys& keys);
 
     HWND window_ = nullptr;
     HotKeys keys_;
