@@ -2,18 +2,13 @@
 // from anyone; it goes when its close button is pressed or hide() is called.
 #pragma once
 
-#include "platform/Win32.h"
+#include "platform/Handles.h"
 
 #include <optional>
 #include <string>
 
 class Balloon {
 public:
-    Balloon() = default;
-    Balloon(const Balloon&) = delete;
-    Balloon& operator=(const Balloon&) = delete;
-    ~Balloon();
-
     void show(POINT tipAt, const std::string& title, const std::string& text);
     // While shown: points at another place, as a window it hangs from moves.
     void moveTo(POINT tipAt);
@@ -22,7 +17,7 @@ public:
     std::optional<POINT> pointsAt() const;
 
 private:
-    HWND tooltip_ = nullptr;
+    OwnedWindow tooltip_;
     POINT tipAt_{};
     std::string title_, text_;  // the tooltip reads them while it shows
 };

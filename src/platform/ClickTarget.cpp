@@ -8,20 +8,17 @@
 namespace ClickTarget {
 namespace {
 
-void closeHandle(HANDLE handle) { CloseHandle(handle); }
-using OwnedHandle = Owned<HANDLE, &closeHandle>;
-
 Queries current{&GetCursorPos, &OpenProcessToken};
 
 std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
-    HANDLE token = nullptr;
-    if (!current.openToken(process, TOKEN_QUERY, &token))
+    OwnedHandle token;
+    if (!current.openToken(process, TOKEN_QUERY, token.put()))
         return GetLastError() == ERROR_ACCESS_DENIED ? std::optional(kAboveEveryLevel) : std::nullopt;
-    const OwnedHandle owned(token);
     DWORD size = 0;
-    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
+    GetTokenInformation(token.get(), TokenIntegrityLevel, nullptr, 0, &size);
     std::vector<BYTE> buffer(size);
-    if (size == 0 || !GetTokenInformation(token, TokenIntegrityLevel, buffer.data(), size, &size)) return std::nullopt;
+    if (size == 0 || !GetTokenInformation(token.get(), TokenIntegrityLevel, buffer.data(), size, &size))
+        return std::nullopt;
     const PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
     if (!IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) return std::nullopt;
     return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);

@@ -1,5 +1,5 @@
-// Owners of the GDI and user handles the forms hold, one small class per kind:
-// each handle is given back on every path out of the scope that owns it.
+// Owners of the handles the program holds: each is given back on every path out of
+// the scope that owns it.
 #pragma once
 
 #include "platform/Win32.h"
@@ -35,7 +35,8 @@ private:
     HGDIOBJ previous_;
 };
 
-// Sole owner of a handle that `destroy` gives back (a font, a bitmap, a menu).
+// Sole owner of a handle that `destroy` gives back: a key, a kernel object, a window,
+// a font, a bitmap, a menu, an accelerator table.
 template <typename Handle, auto destroy>
 class Owned {
 public:
@@ -58,14 +59,28 @@ public:
         if (handle_) destroy(handle_);
         handle_ = handle;
     }
+    // For an out-parameter (RegOpenKeyExA, OpenProcessToken): whatever was held goes first.
+    Handle* put() {
+        reset();
+        return &handle_;
+    }
 
 private:
     Handle handle_ = nullptr;
 };
 
+inline void closeKey(HKEY key) { RegCloseKey(key); }
+inline void closeHandle(HANDLE handle) { CloseHandle(handle); }
+inline void destroyWindow(HWND window) { DestroyWindow(window); }
 inline void deleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void destroyMenu(HMENU menu) { DestroyMenu(menu); }
+inline void destroyAccelerators(HACCEL table) { DestroyAcceleratorTable(table); }
 
+using RegKey = Owned<HKEY, &closeKey>;
+using OwnedHandle = Owned<HANDLE, &closeHandle>;  // a process, a thread, a token
+using OwnedWindow = Owned<HWND, &destroyWindow>;
 using OwnedFont = Owned<HFONT, &deleteGdiObject>;
 using OwnedBitmap = Owned<HBITMAP, &deleteGdiObject>;
+using OwnedBrush = Owned<HBRUSH, &deleteGdiObject>;
 using OwnedMenu = Owned<HMENU, &destroyMenu>;
+using OwnedAccelerators = Owned<HACCEL, &destroyAccelerators>;

@@ -2,15 +2,11 @@
 
 MessageRouter::MessageRouter(HWND mainWindow, UINT contentsCommand) : mainWindow_(mainWindow) {
     ACCEL f1{FVIRTKEY, VK_F1, static_cast<WORD>(contentsCommand)};
-    accelerators_ = CreateAcceleratorTableA(&f1, 1);
-}
-
-MessageRouter::~MessageRouter() {
-    if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    accelerators_.reset(CreateAcceleratorTableA(&f1, 1));
 }
 
 bool MessageRouter::route(MSG& message) {
-    if (accelerators_ && IsWindow(mainWindow_) && TranslateAcceleratorA(mainWindow_, accelerators_, &message))
+    if (accelerators_ && IsWindow(mainWindow_) && TranslateAcceleratorA(mainWindow_, accelerators_.get(), &message))
         return true;
     HWND active = GetActiveWindow();
     return active && IsDialogMessageA(active, &message);

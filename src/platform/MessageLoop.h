@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Win32.h"
+#include "platform/Handles.h"
 
 // What happens to a message before it is dispatched: F1 anywhere in the program
 // becomes the main window's help command; Tab, the arrow keys and the captions'
@@ -8,16 +8,13 @@
 class MessageRouter {
 public:
     MessageRouter(HWND mainWindow, UINT contentsCommand);
-    MessageRouter(const MessageRouter&) = delete;
-    MessageRouter& operator=(const MessageRouter&) = delete;
-    ~MessageRouter();
 
     // True when the message was consumed and must not be dispatched.
     bool route(MSG& message);
 
 private:
     HWND mainWindow_;
-    HACCEL accelerators_;
+    OwnedAccelerators accelerators_;
 };
 
 // Runs until WM_QUIT and returns its exit code.

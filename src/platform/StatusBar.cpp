@@ -68,10 +68,6 @@ PanelTips::PanelTips()
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr),
                                nullptr)) {}
 
-PanelTips::~PanelTips() {
-    if (tooltip_) DestroyWindow(tooltip_);
-}
-
 void PanelTips::add(HWND bar, int panel, const std::string& text) {
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
@@ -82,7 +78,7 @@ void PanelTips::add(HWND bar, int panel, const std::string& text) {
     std::vector<char> copy(text.begin(), text.end());
     copy.push_back('\0');
     tool.lpszText = copy.data();
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void PanelTips::refit(HWND bar, int panel) {
@@ -91,7 +87,7 @@ void PanelTips::refit(HWND bar, int panel) {
     tool.hwnd = bar;
     tool.uId = static_cast<UINT_PTR>(panel);
     SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(&tool.rect));
-    SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_.get(), TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string PanelTips::text(HWND bar, int panel) const {
@@ -101,6 +97,6 @@ std::string PanelTips::text(HWND bar, int panel) const {
     tool.hwnd = bar;
     tool.uId = static_cast<UINT_PTR>(panel);
     tool.lpszText = buffer;
-    SendMessageA(tooltip_, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_.get(), TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&tool));
     return buffer;
 }

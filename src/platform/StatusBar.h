@@ -1,7 +1,7 @@
 // A status bar of the common controls with a fixed number of panels, numbered from 1.
 #pragma once
 
-#include "platform/Win32.h"
+#include "platform/Handles.h"
 
 #include <initializer_list>
 #include <string>
@@ -24,9 +24,6 @@ POINT panelBottom(HWND bar, int panel);
 class PanelTips {
 public:
     PanelTips();
-    PanelTips(const PanelTips&) = delete;
-    PanelTips& operator=(const PanelTips&) = delete;
-    ~PanelTips();
 
     void add(HWND bar, int panel, const std::string& text);
     // After the panel moved or changed size.
@@ -34,5 +31,5 @@ public:
     std::string text(HWND bar, int panel) const;
 
 private:
-    HWND tooltip_;
+    OwnedWindow tooltip_;
 };

@@ -1,7 +1,7 @@
 #include "registry/cRegistry.h"
 
+#include "platform/Handles.h"
 #include "platform/ModuleName.h"
-#include "platform/RegKey.h"
 #include "platform/Win32.h"
 #include "registry/PercentRule.h"
 #include "registry/RegistryError.h"
@@ -59,7 +59,7 @@ std::string withoutTerminator(std::string text) {
 
 bool cRegistry::KeyExists() const {
     RegKey key;
-    return RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kQueryAccess, key.receive()) == ERROR_SUCCESS;
+    return RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kQueryAccess, key.put()) == ERROR_SUCCESS;
 }
 
 bool cRegistry::CreateKey() {
@@ -77,7 +77,7 @@ bool cRegistry::DeleteKey() {
 
 bool cRegistry::DeleteValue() {
     RegKey key;
-    if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kWriteAccess, key.receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kWriteAccess, key.put()) != ERROR_SUCCESS)
         raise(RegistryError::kKeyFailure, "Failed to open key '" + hiveAndSection() + "' for delete access");
     if (RegDeleteValueA(key.get(), valueKey_.c_str()) != ERROR_SUCCESS) {
         raise(RegistryError::kKeyFailure,
@@ -88,7 +88,7 @@ bool cRegistry::DeleteValue() {
 
 Variant cRegistry::Value() {
     RegKey key;
-    if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kQueryAccess, key.receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, kQueryAccess, key.put()) != ERROR_SUCCESS)
         return default_;
     DWORD storedType = REG_NONE;
     const auto data = readStoredData(key.get(), valueKey_, storedType);
@@ -129,7 +129,7 @@ long cRegistry::openOrCreateKey(RegKey& key) const {
     SECURITY_ATTRIBUTES security{};
     DWORD disposition = 0;
     return RegCreateKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                           kWriteAccess, &security, key.receive(), &disposition);
+                           kWriteAccess, &security, key.put(), &disposition);
 }
 
 long cRegistry::writeValue(const RegKey& key, const Variant& value) const {

@@ -4,6 +4,7 @@
 // executable. It keeps no key open between calls. Failures raise RegistryError.
 #pragma once
 
+#include "platform/Handles.h"
 #include "registry/RegistryError.h"
 #include "registry/Variant.h"
 
@@ -12,8 +13,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-class RegKey;
 
 class cRegistry {
 public:

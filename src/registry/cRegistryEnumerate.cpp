@@ -1,6 +1,6 @@
 #include "registry/cRegistry.h"
 
-#include "platform/RegKey.h"
+#include "platform/Handles.h"
 #include "platform/Win32.h"
 #include "registry/RegistryHive.h"
 
@@ -24,7 +24,7 @@ void startAfresh(std::vector<std::string>& names, std::int32_t& count) {
 bool cRegistry::EnumerateValues(std::vector<std::string>& sKeyNames, std::int32_t& iKeyCount) {
     startAfresh(sKeyNames, iKeyCount);
     RegKey key;
-    if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, KEY_QUERY_VALUE, key.receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
         return true;
     // The key's class is not wanted: asking for it into a buffer of no size would make
     // the call fail for a key that has one.
@@ -51,7 +51,7 @@ bool cRegistry::EnumerateSections(std::vector<std::string>& sSect, std::int32_t&
     try {
         startAfresh(sSect, iSectCount);
         RegKey key;
-        if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, key.receive()) !=
+        if (RegOpenKeyExA(hiveHandle(classKey_), sectionKey_.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, key.put()) !=
             ERROR_SUCCESS)
             return true;
         for (DWORD index = 0;; ++index) {

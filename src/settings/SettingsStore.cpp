@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include "platform/RegKey.h"
+#include "platform/Handles.h"
 #include "platform/Win32.h"
 #include "registry/RegistryError.h"
 #include "registry/RegistryHive.h"
@@ -57,7 +57,7 @@ std::uint64_t savedAt(const SettingsLocation& at) {
     if (Key(at).read("Ver") != kFormatMarker) return 0;
     RegKey key;
     FILETIME written{};
-    if (RegOpenKeyExA(hiveHandle(at.hive), at.path.c_str(), 0, KEY_QUERY_VALUE, key.receive()) != ERROR_SUCCESS ||
+    if (RegOpenKeyExA(hiveHandle(at.hive), at.path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS ||
         RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                          nullptr, &written) != ERROR_SUCCESS)
         return 0;

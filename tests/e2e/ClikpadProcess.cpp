@@ -1,7 +1,6 @@
 #include "ClikpadProcess.h"
 
 #include "TestWindow.h"
-#include "platform/RegKey.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -33,7 +32,7 @@ void deleteSettings() {
 bool othersSettingsMayExist() {
     if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return false;
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
-        if (RegKey key; RegOpenKeyExA(hive, "SOFTWARE\\Talvick Software", 0, KEY_READ, key.receive()) == 0) return true;
+        if (RegKey key; RegOpenKeyExA(hive, "SOFTWARE\\Talvick Software", 0, KEY_READ, key.put()) == 0) return true;
     return false;
 }
 
@@ -42,18 +41,20 @@ ClikpadProcess::ClikpadProcess(const std::string& exePath) {
     startup.cb = sizeof startup;
     const std::string commandLine = "\"" + exePath + "\"";
     std::wstring wideCommandLine = wide(commandLine);
+    PROCESS_INFORMATION started{};
     if (!CreateProcessW(nullptr, wideCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_))
+                        &started))
         throw std::runtime_error("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
+    process_.reset(started.hProcess);
+    thread_.reset(started.hThread);
+    processId_ = started.dwProcessId;
 }
 
 ClikpadProcess::~ClikpadProcess() {
     if (running()) {
         if (main_ && IsWindow(main_)) PostMessageA(main_, WM_CLOSE, 0, 0);
-        if (!waitForExit(3000)) TerminateProcess(process_.hProcess, 1);
+        if (!waitForExit(3000)) TerminateProcess(process_.get(), 1);
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
 }
 
 bool ClikpadProcess::waitForMainWindow(DWORD timeoutMs) {
@@ -70,7 +71,7 @@ HWND ClikpadProcess::findWindow(const std::string& caption, const char* classNam
     for (HWND found = nullptr; (found = FindWindowExA(nullptr, found, className, caption.c_str())) != nullptr;) {
         DWORD owner = 0;
         GetWindowThreadProcessId(found, &owner);
-        if (owner == process_.dwProcessId) return found;
+        if (owner == processId_) return found;
     }
     return nullptr;
 }

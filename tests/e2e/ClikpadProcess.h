@@ -1,7 +1,7 @@
 // The real clikpad.exe in a process of its own, seen from outside; the benchmark drives it too.
 #pragma once
 
-#include "platform/Win32.h"
+#include "platform/Handles.h"
 
 #include <string>
 
@@ -22,16 +22,17 @@ public:
     ClikpadProcess& operator=(const ClikpadProcess&) = delete;
     ~ClikpadProcess();  // ends the program if it is still running
 
-    HANDLE handle() const { return process_.hProcess; }
+    HANDLE handle() const { return process_.get(); }
     bool waitForMainWindow(DWORD timeoutMs = 10000);
     bool waitForExit(DWORD timeoutMs = 10000);
-    bool running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+    bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
     HWND main() const { return main_; }
     // A top-level window of this process with the caption (and class, when given).
     HWND findWindow(const std::string& caption, const char* className = nullptr) const;
     HWND button(HWND parent, const char* caption) const { return FindWindowExA(parent, nullptr, "Button", caption); }
 
 private:
-    PROCESS_INFORMATION process_{};
+    OwnedHandle process_, thread_;
+    DWORD processId_ = 0;
     HWND main_ = nullptr;
 };

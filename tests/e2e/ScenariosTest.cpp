@@ -2,7 +2,7 @@
 #include "ClikpadProcess.h"
 #include "TestWindow.h"
 #include "UserInput.h"
-#include "platform/RegKey.h"
+#include "platform/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ std::string stored(HKEY hive, const char* name, const char* key = "SOFTWARE\\Tal
 // A non-volatile key cannot be made below a volatile one: the settings key can then not be written.
 void makeUnwritable(HKEY hive) {
     RegKey key;
-    RegCreateKeyExA(hive, "SOFTWARE\\Talvick Software", 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr,
-                    key.receive(), nullptr);
+    RegCreateKeyExA(hive, "SOFTWARE\\Talvick Software", 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, key.put(),
+                    nullptr);
 }
 
 class EndToEnd : public ::testing::Test {

@@ -3,7 +3,6 @@
 #include "platform/MessageLoop.h"
 
 #include <algorithm>
-#include <utility>
 
 TestWindow::TestWindow(RECT bounds, COLORREF colour) : brush_(CreateSolidBrush(colour)) {
     static const ATOM windowClass = [] {
@@ -12,27 +11,22 @@ TestWindow::TestWindow(RECT bounds, COLORREF colour) : brush_(CreateSolidBrush(c
         description.lpszClassName = "ClikpadTestWindow";
         return RegisterClassA(&description);
     }();
-    window_ =
-        CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(windowClass), "", WS_POPUP | WS_VISIBLE, bounds.left, bounds.top,
-                        bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, nullptr, this);
-    SetForegroundWindow(window_);
+    window_.reset(CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(windowClass), "", WS_POPUP | WS_VISIBLE, bounds.left,
+                                  bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
+                                  nullptr, this));
+    SetForegroundWindow(window_.get());
     pumpFor(50);
-}
-
-TestWindow::~TestWindow() {
-    DestroyWindow(window_);
-    DeleteObject(brush_);
 }
 
 POINT TestWindow::centre() const {
     RECT rect{};
-    GetWindowRect(window_, &rect);
+    GetWindowRect(window_.get(), &rect);
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 void TestWindow::repaint(COLORREF colour) {
-    DeleteObject(std::exchange(brush_, CreateSolidBrush(colour)));
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    brush_.reset(CreateSolidBrush(colour));
+    RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     pumpFor(50);
 }
 
@@ -49,7 +43,7 @@ LRESULT CALLBACK TestWindow::procedure(HWND window, UINT message, WPARAM wParam,
     if (message != WM_ERASEBKGND) return DefWindowProcA(window, message, wParam, lParam);
     RECT client{};
     GetClientRect(window, &client);
-    FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, self->brush_.get());
     return 1;
 }
 

@@ -1,7 +1,7 @@
 // A painted window of the test's own that records its messages, and the pump tests wait with.
 #pragma once
 
-#include "platform/Win32.h"
+#include "platform/Handles.h"
 
 #include <functional>
 #include <vector>
@@ -16,9 +16,8 @@ public:
     TestWindow(RECT bounds, COLORREF colour);
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
-    ~TestWindow();
 
-    HWND handle() const { return window_; }
+    HWND handle() const { return window_.get(); }
     POINT centre() const;
     void repaint(COLORREF colour);
     const std::vector<ReceivedMessage>& received() const { return received_; }
@@ -26,9 +25,9 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND window_ = nullptr;
-    HBRUSH brush_ = nullptr;
-    std::vector<ReceivedMessage> received_;
+    OwnedBrush brush_;
+    std::vector<ReceivedMessage> received_;  // the window's last messages still go here
+    OwnedWindow window_;
 };
 
 // Width of the icon's image in pixels, 0 for no icon.
@@ -36,9 +35,8 @@ inline int iconWidth(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return 0;
     BITMAP bitmap{};
-    GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);
+    GetObjectA(colour.get(), sizeof bitmap, &bitmap);
     return bitmap.bmWidth;
 }
 
