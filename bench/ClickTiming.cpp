@@ -4,7 +4,7 @@
 #include "ClikpadProcess.h"
 #include "TestWindow.h"
 #include "UserInput.h"
-#include "settings/TimeText.h"
+#include "rules/TimeText.h"
 
 #include <algorithm>
 #include <cmath>

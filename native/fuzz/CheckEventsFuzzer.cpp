@@ -1,6 +1,6 @@
 // The Settings dialog's check of the time text against a plain reading of the
 // rule, and an accepted text against the run that would load it.
-#include "settings/TimeText.h"
+#include "rules/TimeText.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The value of a time-list element, as a hand-edited setting may hold it. UBSan
 // stops the run on any overflow; for numbers of up to 15 significant digits the
 // countdown must also equal a reading of the element done in long double.
-#include "settings/TimeText.h"
+#include "rules/TimeText.h"
 
 #include <algorithm>
 #include <cmath>

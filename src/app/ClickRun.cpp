@@ -3,8 +3,8 @@
 #include "app/Module1.h"
 #include "mouse/CMouseEvent.h"
 #include "platform/ClickTarget.h"
+#include "rules/TimeText.h"
 #include "settings/SettingsStore.h"
-#include "settings/TimeText.h"
 
 #include <limits>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "mouse/CMouseEvent.h"
 
-#include "mouse/MouseArithmetic.h"
 #include "platform/MessagePump.h"
 #include "platform/MouseInput.h"
+#include "rules/MouseArithmetic.h"
 
 namespace {
 

@@ -26,10 +26,6 @@ std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
 
 }  // namespace
 
-bool blocks(std::optional<std::uint32_t> targetLevel, std::optional<std::uint32_t> ownLevel) {
-    return targetLevel && ownLevel && *targetLevel > *ownLevel;
-}
-
 std::optional<std::uint32_t> integrityLevelOf(HWND window) {
     DWORD processId = 0;
     if (!window || !GetWindowThreadProcessId(GetAncestor(window, GA_ROOT), &processId)) return std::nullopt;

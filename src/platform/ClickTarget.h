@@ -5,15 +5,12 @@
 #pragma once
 
 #include "platform/Win32.h"
+#include "rules/ClickTargetRule.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace ClickTarget {
-
-// Blocked only when both levels are known and the target's is higher: a level that
-// cannot be read never holds a click back on a guess.
-bool blocks(std::optional<std::uint32_t> targetLevel, std::optional<std::uint32_t> ownLevel);
 
 // The mandatory integrity level (its RID, 0x2000 medium, 0x3000 high) of the process
 // that owns the window's top-level window, or of this process. A process opened whose

@@ -1,8 +1,8 @@
 #include "platform/FatalError.h"
 
 #include "platform/NotifyIcon.h"
-#include "platform/NumberedError.h"
 #include "platform/WindowTimer.h"
+#include "rules/NumberedError.h"
 #include "version.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The error cRegistry raises: a number, a source and a description.
 #pragma once
 
-#include "platform/NumberedError.h"
+#include "rules/NumberedError.h"
 
 class RegistryError : public NumberedError {
 public:

@@ -3,9 +3,9 @@
 #include "platform/Handles.h"
 #include "platform/ModuleName.h"
 #include "platform/Win32.h"
-#include "registry/PercentRule.h"
 #include "registry/RegistryError.h"
 #include "registry/RegistryHive.h"
+#include "rules/PercentRule.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,7 +6,7 @@
 
 #include "platform/Handles.h"
 #include "registry/RegistryError.h"
-#include "registry/Variant.h"
+#include "rules/Variant.h"
 
 #include <array>
 #include <cstdint>

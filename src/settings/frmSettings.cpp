@@ -3,8 +3,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
 #include "resource.h"
+#include "rules/TimeText.h"
 #include "settings/SettingsStore.h"
-#include "settings/TimeText.h"
 
 #include <array>
 

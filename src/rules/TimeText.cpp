@@ -1,6 +1,6 @@
-#include "settings/TimeText.h"
+#include "rules/TimeText.h"
 
-#include "platform/Rounding.h"
+#include "rules/Rounding.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "platform/NumberedError.h"
+#include "rules/NumberedError.h"
 
 namespace {
 std::string summary(std::int32_t number, const std::string& source, const std::string& description) {

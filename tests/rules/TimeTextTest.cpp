@@ -1,5 +1,5 @@
 // The time list's rules on named cases; native/fuzz holds them against the rest of the input space.
-#include "settings/TimeText.h"
+#include "rules/TimeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Raised when a move or wheel amount cannot be computed; nothing is sent then.
 #pragma once
 
-#include "platform/NumberedError.h"
+#include "rules/NumberedError.h"
 
 class MouseError : public NumberedError {
 public:

@@ -1,5 +1,5 @@
-#include "mouse/MouseArithmetic.h"
-#include "mouse/MouseError.h"
+#include "rules/MouseArithmetic.h"
+#include "rules/MouseError.h"
 
 #include <gtest/gtest.h>
 

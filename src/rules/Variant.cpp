@@ -1,4 +1,4 @@
-#include "registry/Variant.h"
+#include "rules/Variant.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "registry/PercentRule.h"
+#include "rules/PercentRule.h"
 
 std::int32_t storedStringType(std::string_view text) {
     const auto first = text.find('%');

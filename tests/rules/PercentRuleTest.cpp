@@ -1,5 +1,5 @@
 // Which string type a text is stored as: the percent rule, on its own.
-#include "registry/PercentRule.h"
+#include "rules/PercentRule.h"
 
 #include <gtest/gtest.h>
 

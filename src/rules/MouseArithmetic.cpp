@@ -1,7 +1,7 @@
-#include "mouse/MouseArithmetic.h"
+#include "rules/MouseArithmetic.h"
 
-#include "mouse/MouseError.h"
-#include "platform/Rounding.h"
+#include "rules/MouseError.h"
+#include "rules/Rounding.h"
 
 #include <limits>
 
