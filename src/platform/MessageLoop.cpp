@@ -1,9 +1,14 @@
 #include "platform/MessageLoop.h"
 
-MessageRouter::MessageRouter(HWND mainWindow, UINT contentsCommand) : mainWindow_(mainWindow) {
+namespace {
+HACCEL helpKeyTable(UINT contentsCommand) {
     ACCEL f1{FVIRTKEY, VK_F1, static_cast<WORD>(contentsCommand)};
-    accelerators_.reset(CreateAcceleratorTableA(&f1, 1));
+    return CreateAcceleratorTableA(&f1, 1);
 }
+}  // namespace
+
+MessageRouter::MessageRouter(HWND mainWindow, UINT contentsCommand)
+    : mainWindow_(mainWindow), accelerators_(helpKeyTable(contentsCommand)) {}
 
 bool MessageRouter::route(MSG& message) {
     if (accelerators_ && IsWindow(mainWindow_) && TranslateAcceleratorA(mainWindow_, accelerators_.get(), &message))
