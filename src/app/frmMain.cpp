@@ -12,7 +12,6 @@
 #include "settings/frmSettings.h"
 #include "version.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -42,9 +41,6 @@ std::string withShortcut(std::string caption, WORD key) {
 
 constexpr const char* kTimerTip = "Time left until next attempted click";
 constexpr const char* kClicksTip = "Total number of clicks/games played";
-
-// Start, Pause, Stop: the keyboard focus moves on in this order, and from Stop back to Start.
-constexpr std::array<frmMain::Control, 3> kRunButtons{frmMain::Command1, frmMain::Command2, frmMain::Command3};
 
 constexpr Menu::Item kOptionsMenu[] = {{frmMain::mnuSettings, "&Settings"},
                                        {frmMain::mnuAlwaysOnTop, "&Always On Top"},
@@ -85,6 +81,7 @@ void frmMain::createWindowAndControls() {
     createControls(kLayout);
     timer_.attach(hwnd());
     hotKeys_.attach(hwnd());
+    runFocus_.use({control(Command1), control(Command2), control(Command3)});
 
     picture_.reset(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0)));
@@ -208,36 +205,19 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     }
 }
 
-void frmMain::enableRunButton(Control button, bool enabled) {
-    // Windows takes the focus from a control it disables, and Space and Enter would
-    // then do nothing; the focus goes on to the next button that can take it.
-    if (!enabled && GetFocus() == control(button)) focusToPassOn_ = button;
-    EnableWindow(control(button), enabled);
-    if (!focusToPassOn_) return;
-    const auto from = std::find(kRunButtons.begin(), kRunButtons.end(), *focusToPassOn_) - kRunButtons.begin();
-    for (std::size_t step = 1; step < kRunButtons.size(); ++step) {
-        HWND next = control(kRunButtons[(static_cast<std::size_t>(from) + step) % kRunButtons.size()]);
-        if (!IsWindowEnabled(next)) continue;
-        // Only while the focus is still ours to give: never taken from another window.
-        if (!GetFocus() || GetFocus() == control(*focusToPassOn_)) SetFocus(next);
-        focusToPassOn_.reset();
-        return;
-    }
-}
-
 void frmMain::setStartEnabled(bool enabled) {
     if (enabled) blockedNotice_.hide();  // the run it spoke of has ended
-    enableRunButton(Command1, enabled);
+    runFocus_.enable(control(Command1), enabled);
     Menu::setEnabled(mnuHidden(), mnuHiddenStart, enabled);
 }
 
 void frmMain::setPauseEnabled(bool enabled) {
-    enableRunButton(Command2, enabled);
+    runFocus_.enable(control(Command2), enabled);
     Menu::setEnabled(mnuHidden(), mnuHiddenPause, enabled);
 }
 
 void frmMain::setStopEnabled(bool enabled) {
-    enableRunButton(Command3, enabled);
+    runFocus_.enable(control(Command3), enabled);
     Menu::setEnabled(mnuHidden(), mnuHiddenStop, enabled);
 }
 

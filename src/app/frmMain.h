@@ -5,14 +5,13 @@
 #include "app/BlockedClicksNotice.h"
 #include "app/ClickRun.h"
 #include "app/FormsHost.h"
+#include "app/RunButtonFocus.h"
 #include "app/RunHotKeys.h"
 #include "app/TrayIcon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
 #include "settings/MainWindowLink.h"
-
-#include <optional>
 
 class frmMain : public Form, public RunControls, public ClickChoices, public MainWindowLink {
 public:
@@ -94,7 +93,6 @@ private:
     void connectHandlers();
     void showAdDetectorState(bool on);
     void fitStatusPanels();
-    void enableRunButton(Control button, bool enabled);
     void Form_Resize();
     void Form_Unload();
 
@@ -122,7 +120,7 @@ private:
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     OwnedMenu popup_;
     RunHotKeys hotKeys_;
-    std::optional<Control> focusToPassOn_;
+    RunButtonFocus runFocus_;
     OwnedBitmap picture_;
     PanelTips panelTips_;
     BlockedClicksNotice blockedNotice_;
