@@ -1,5 +1,6 @@
 // The main window: start-up, the click run, the menus and dialogs, beside the clock.
 #include "AppTesting.h"
+#include "StateFields.h"
 #include "platform/ClickTarget.h"
 #include "platform/KeepAwake.h"
 #include "platform/MessageFilter.h"
@@ -8,18 +9,37 @@
 
 #include <functional>
 
+namespace {
+
+// What the window and the icon's menu show of a run; of Start, Pause and Stop as buttons
+// and as popup items "S", "P", "T" while enabled, "-" while not.
+struct RunShown {
+    std::string buttons, popupItems, pauseCaption, pauseItem;
+    bool timerOn = false;
+    std::string status, timerPanel, clicksPanel;
+};
+NamedFields fieldsOf(const RunShown& s) {
+    return {{"buttons", s.buttons},       {"popupItems", s.popupItems},  {"pauseCaption", s.pauseCaption},
+            {"pauseItem", s.pauseItem},   {"timerOn", yesNo(s.timerOn)}, {"status", s.status},
+            {"timerPanel", s.timerPanel}, {"clicksPanel", s.clicksPanel}};
+}
+
+}  // namespace
+
 class MainWindow : public AppTest {
 protected:
-    // Buttons, then popup items (S, P, T while enabled), both Pause captions, Timer1, the panels.
-    std::string shown() {
+    RunShown shown() {
         const UINT items[] = {frmMain::mnuHiddenStart, frmMain::mnuHiddenPause, frmMain::mnuHiddenStop};
-        std::string text;
-        for (int i = 0; i < 3; ++i)
-            text += IsWindowEnabled(control(frmMain::Control(frmMain::Command1 + i))) ? "SPT"[i] : '-';
-        for (int i = 0; i < 3; ++i) text += Menu::isEnabled(main().mnuHidden(), items[i]) ? "SPT"[i] : '-';
-        return text + " " + windowText(control(frmMain::Command2)) + "/" +
-               Menu::caption(main().mnuHidden(), frmMain::mnuHiddenPause) +
-               (main().Timer1().Enabled() ? " on " : " off ") + panel(frmMain::StatusBar1, 1) + "|" + panels();
+        // clang-format off
+        RunShown seen{"---", "---", windowText(control(frmMain::Command2)),
+            Menu::caption(main().mnuHidden(), frmMain::mnuHiddenPause), main().Timer1().Enabled(),
+            panel(frmMain::StatusBar1, 1), panel(frmMain::StatusBar2, 1), panel(frmMain::StatusBar2, 2)};
+        // clang-format on
+        for (int i = 0; i < 3; ++i) {
+            if (IsWindowEnabled(control(frmMain::Control(frmMain::Command1 + i)))) seen.buttons[i] = "SPT"[i];
+            if (Menu::isEnabled(main().mnuHidden(), items[i])) seen.popupItems[i] = "SPT"[i];
+        }
+        return seen;
     }
     std::string panels() {
         return panel(frmMain::StatusBar2, 1).substr(7) + "/" + panel(frmMain::StatusBar2, 2).substr(8);
@@ -42,24 +62,29 @@ protected:
     NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
     // True while the shell holds an icon with this record's window and id.
     static bool shown(NOTIFYICONDATAA record) { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; }
-    // The live settings in the dialog, the ad detector panel, the Always On Top mark and state.
-    std::string applied() {
-        const Settings shown = settings().shown();
-        return std::to_string(shown.primaryButton) + std::to_string(shown.adDetectorOn) + shown.events +
-               std::to_string(shown.minimizeBesideClock) + std::to_string(shown.loop) + panel(frmMain::StatusBar1, 2) +
-               std::to_string(Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop)) +
-               std::to_string(isTopMost(main().hwnd()));
+    // The main window's signs of the live settings: the ad detector panel, the check mark, topmost.
+    std::string signs() {
+        return panel(frmMain::StatusBar1, 2) +
+               (Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) ? ", checked" : "") +
+               (isTopMost(main().hwnd()) ? ", topmost" : "");
     }
 };
 
 TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
     app = std::make_unique<App>();  // no settings key at all
-    // Button, detector, times, beside the clock, loop; the panel; the check mark, topmost.
-    EXPECT_EQ(applied(), "10401Ad Detector: Off00");
+    // clang-format off
+    EXPECT_TRUE(sameState(settings().shown(), {.primaryButton = true, .adDetectorOn = false, .events = "4",
+                                               .minimizeBesideClock = false, .loop = true, .alwaysOnTop = false}));
+    // clang-format on
+    EXPECT_EQ(signs(), "Ad Detector: Off");
     app.reset();
     start(
         {{"Button", "False"}, {"DetAd", "True"}, {"Events", "5,10"}, {"Hide", "1"}, {"Loop", "False"}, {"OnTop", "1"}});
-    EXPECT_EQ(applied(), "015,1010Ad Detector: On11");
+    // clang-format off
+    EXPECT_TRUE(sameState(settings().shown(), {.primaryButton = false, .adDetectorOn = true, .events = "5,10",
+                                               .minimizeBesideClock = true, .loop = false, .alwaysOnTop = false}));
+    // clang-format on
+    EXPECT_EQ(signs(), "Ad Detector: On, checked, topmost");
     EXPECT_FALSE(IsWindowVisible(settings().hwnd()));
     command(frmMain::mnuHiddenSettings);  // the first showing after a start: topmost as the main window
     command(frmMain::mnuHiddenAbout);
@@ -67,27 +92,33 @@ TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
 }
 
 TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
-    const std::string stopped = "S--S-- Pause/Pause off Status: Stopped|0/0";
+    // clang-format off
+    const RunShown stopped{.buttons = "S--", .popupItems = "S--", .pauseCaption = "Pause", .pauseItem = "Pause",
+        .timerOn = false, .status = "Status: Stopped", .timerPanel = "Timer: 0", .clicksPanel = "Clicks: 0"};
+    RunShown running{.buttons = "-PT", .popupItems = "-PT", .pauseCaption = "Pause", .pauseItem = "Pause",
+        .timerOn = true, .status = "Status: Running", .timerPanel = "Timer: 5", .clicksPanel = "Clicks: 0"};
+    // clang-format on
     start();
     SetForegroundWindow(main().hwnd());
-    EXPECT_EQ(shown(), stopped);
+    EXPECT_TRUE(sameState(shown(), stopped));
     startRun("5");  // a click focuses the button it disables: the focus goes on to the next one
     EXPECT_EQ(GetFocus(), control(frmMain::Command2));
-    EXPECT_EQ(shown(), "-PT-PT Pause/Pause on Status: Running|5/0");
+    EXPECT_TRUE(sameState(shown(), running));
     command(frmMain::mnuHiddenPause);
-    EXPECT_EQ(shown(), "-PT-PT Continue/Continue off Status: Paused|5/0");
+    running.pauseCaption = running.pauseItem = "Continue", running.timerOn = false, running.status = "Status: Paused";
+    EXPECT_TRUE(sameState(shown(), running));
     tick();  // already queued when the timer stopped: no tick
     click(frmMain::Command2);
     EXPECT_EQ(ticks(1), "4/0");  // the countdown goes on from where it stood
     command(frmMain::mnuHiddenStop);
-    EXPECT_EQ(shown(), stopped);
+    EXPECT_TRUE(sameState(shown(), stopped));
     command(frmMain::mnuHiddenStart);
     EXPECT_EQ(panels(), "5/0");  // Start begins afresh
     click(frmMain::Command3);
     EXPECT_EQ(GetFocus(), control(frmMain::Command1));
     SetFocus(nullptr);                                                               // elsewhere: not ours to move
     for (const std::string events : {"", "2147483648", "5,1e10"}) startRun(events);  // cannot be counted down
-    EXPECT_EQ(shown(), stopped);
+    EXPECT_TRUE(sameState(shown(), stopped));
     EXPECT_EQ(boxes.take().size(), 3u);
     machine.putText("Events", "5");
     SetFocus(nullptr);  // elsewhere: not ours to move

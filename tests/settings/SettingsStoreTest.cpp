@@ -1,5 +1,6 @@
 // The settings key on scratch keys: defaults, the format marker, the reading rules, the location.
 #include "ScratchKey.h"
+#include "StateFields.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -27,17 +28,15 @@ TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults
 }
 
 TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInAnyCase) {
-    const auto loaded = [] {  // button, ad detector, beside the clock, loop, on top
-        const Settings s = SettingsStore::load();
-        return std::to_string(s.primaryButton) + std::to_string(s.adDetectorOn) +
-               std::to_string(s.minimizeBesideClock) + std::to_string(s.loop) + std::to_string(s.alwaysOnTop);
-    };
     for (const char* name : {"Button", "DetAd", "Loop"}) machine.putText(name, "True");
     machine.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
     machine.put("OnTop", REG_BINARY, "1");                         // binary data has none
-    EXPECT_EQ(loaded(), "11110");
+    // clang-format off
+    EXPECT_TRUE(sameState(SettingsStore::load(), {.primaryButton = true, .adDetectorOn = true, .events = "",
+                                                  .minimizeBesideClock = true, .loop = true, .alwaysOnTop = false}));
+    // clang-format on
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) machine.putText(name, name[0] == 'H' ? " 1" : "true");
-    EXPECT_EQ(loaded(), "00000");
+    EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
 }
 
