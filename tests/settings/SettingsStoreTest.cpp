@@ -32,8 +32,8 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
     machine.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
     machine.put("OnTop", REG_BINARY, "1");                         // binary data has none
     // clang-format off
-    EXPECT_TRUE(sameState(SettingsStore::load(), {.primaryButton = true, .adDetectorOn = true, .events = "",
-                                                  .minimizeBesideClock = true, .loop = true, .alwaysOnTop = false}));
+    EXPECT_TRUE(sameState(SettingsStore::load(),
+                          {.primaryButton = true, .adDetectorOn = true, .minimizeBesideClock = true, .loop = true}));
     // clang-format on
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) machine.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice

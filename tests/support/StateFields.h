@@ -1,6 +1,5 @@
-// States the tests expect as a whole, written as structs with named fields. Each has
-// a fieldsOf() giving its fields as names and texts, in one order; a failed
-// comparison names every field that differs, with what was seen and what was expected.
+// States the tests expect as a whole, written as structs with named fields. Each has a
+// fieldsOf() listing its fields by name; a failed comparison names each field that differs.
 #pragma once
 
 #include "settings/SettingsStore.h"
@@ -12,27 +11,23 @@
 #include <vector>
 
 using NamedFields = std::vector<std::pair<const char*, std::string>>;
-
-inline std::string yesNo(bool value) { return value ? "yes" : "no"; }
+inline std::string asText(bool value) { return value ? "yes" : "no"; }
+inline std::string asText(const std::string& text) { return text; }
+// One field of a state under its own name.
+#define NAMED(state, field) NamedFields::value_type(#field, asText((state).field))
 
 inline NamedFields fieldsOf(const Settings& s) {
-    return {{"primaryButton", yesNo(s.primaryButton)},
-            {"adDetectorOn", yesNo(s.adDetectorOn)},
-            {"events", s.events},
-            {"minimizeBesideClock", yesNo(s.minimizeBesideClock)},
-            {"loop", yesNo(s.loop)},
-            {"alwaysOnTop", yesNo(s.alwaysOnTop)}};
+    return {NAMED(s, primaryButton), NAMED(s, adDetectorOn),        NAMED(s, events),
+            NAMED(s, loop),          NAMED(s, minimizeBesideClock), NAMED(s, alwaysOnTop)};
 }
 
 template <typename State>
 ::testing::AssertionResult sameState(const State& seen, const State& expected) {
     const NamedFields got = fieldsOf(seen), wanted = fieldsOf(expected);
-    std::string differences;
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        if (got[i].second == wanted[i].second) continue;
-        differences.append("\n  ").append(got[i].first).append(": \"").append(got[i].second);
-        differences.append("\", expected \"").append(wanted[i].second).append("\"");
-    }
-    if (differences.empty()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "differs in" << differences;
+    auto result = ::testing::AssertionSuccess();
+    for (std::size_t i = 0; i < got.size(); ++i)
+        if (got[i].second != wanted[i].second)
+            result = ::testing::AssertionFailure() << result.message() << "\n  " << got[i].first << ": \""
+                                                   << got[i].second << "\", expected \"" << wanted[i].second << '"';
+    return result;
 }
