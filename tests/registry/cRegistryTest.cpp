@@ -30,7 +30,7 @@ std::string raised(const std::function<void()>& action) try {
 
 }  // namespace
 
-TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
+TEST(cRegistry, EachStoredTypeReadsAsItsKindWhatCannotBeReadAsTheDefaultAndEachValueTypeStoresItsFormOrRaises) {
     ScratchKey key;
     ASSERT_TRUE(SetEnvironmentVariableA("CLIKPAD_TEST_DIR", "C:\\x"));
     // clang-format off
@@ -51,21 +51,17 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
             EXPECT_EQ(registry.ValueType(), readable ? static_cast<std::int32_t>(type) : REG_LINK) << name;
         }
     }
-}
-
-TEST(cRegistry, EachValueTypeStoresItsFormOrRaisesAndStoresNothing) {
-    ScratchKey key;
     const std::string setValue = "-2147194455|rules_tests.cRegistry|Failed to set registry value Key: '-2147483647'," +
                                  ("Section: '" + key.path()) + "',Key: 'V' to value: '";
     // clang-format off
-    const std::tuple<std::int32_t, Variant, std::string, std::string> rows[] = {  // stored as texts() shows it
+    const std::tuple<std::int32_t, Variant, std::string, std::string> writes[] = {  // stored as texts() shows it
         {REG_SZ, "%TEMP%\\x", "2:%TEMP%\\x\0"s, "none"}, {REG_EXPAND_SZ, "50%", "50%", "none"},
         {REG_SZ, true, "True", "none"}, {REG_SZ, std::int16_t{-1}, "-1", "none"},
         {REG_DWORD_BIG_ENDIAN, std::int16_t{258}, "4:\x02\x01\0\0"s, "none"}, {REG_DWORD, "5", "-", "none"},
         {REG_BINARY, Variant::Bytes{1, 2, 3}, "3:\x01\x02\x03", "none"}, {REG_BINARY, "01", "-", "26001||"},
         {REG_MULTI_SZ, true, "-", setValue + "True'"}, {REG_SZ, Variant::Bytes{0x0A, 0xFF}, "-", setValue + "0A FF'"}};
     // clang-format on
-    for (const auto& [valueType, value, stored, error] : rows) {
+    for (const auto& [valueType, value, stored, error] : writes) {
         RegDeleteKeyValueA(HKEY_CURRENT_USER, key.path().c_str(), "V");
         auto registry = at(key.path(), "V", valueType);
         EXPECT_EQ(raised([&] { registry.Value(value); }), error) << value.toText();

@@ -20,14 +20,13 @@ TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults
         EXPECT_EQ(SettingsStore::resetUnlessCurrentVersion(), marker != "4.3") << marker;
         EXPECT_EQ(machine.texts()["Events"], marker == "4.3" ? "5,10" : "4") << marker;
     }
-    machine.putText("Events", "4");
-    const std::map<std::string, std::string> defaults = {{"Button", "True"}, {"DetAd", "False"},       {"Events", "4"},
-                                                         {"Hide", "0"},      {"Loop", "True"},         {"Ver", "4.3"},
-                                                         {"OnTop", "0"},     {"Foreign", "left alone"}};
+    const std::map<std::string, std::string> defaults = {
+        {"Button", "True"}, {"DetAd", "False"}, {"Events", "5,10"}, {"Hide", "0"},
+        {"Loop", "True"},   {"Ver", "4.3"},     {"OnTop", "0"},     {"Foreign", "left alone"}};
     EXPECT_EQ(machine.texts(), defaults);
 }
 
-TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInAnyCase) {
+TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyCaseAndHotKeysAreTheirWords) {
     for (const char* name : {"Button", "DetAd", "Loop"}) machine.putText(name, "True");
     machine.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
     machine.put("OnTop", REG_BINARY, "1");                         // binary data has none
@@ -38,11 +37,8 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceButTheRunLoopsInA
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) machine.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
-}
-
-TEST_F(SettingsStoreTest, HotKeysAreTheirWordsNoneAtZeroAndF6AndF7WhenMissingOrNoWord) {
     machine.putText("HotKeyRun", "0"), machine.putText("HotKeyStop", "65536");  // missing: the next test's rows
-    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));
+    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));                   // none at zero, F7 for no word
 }
 
 TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
