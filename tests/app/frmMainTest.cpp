@@ -279,8 +279,8 @@ TEST_F(MainWindow, HotKeysRunTheCommandsWhileHeldARunningRunKeepsThePcAwakeAndTh
                                 "Hot Keys: The hot key F9 is in use by another program. Choose another key, or none."});
     char start[32] = {};  // the taken key changed nothing; the free one is in force, shown and saved
     GetMenuStringA(main().mnuHidden(), frmMain::mnuHiddenStart, start, sizeof start, MF_BYCOMMAND);
-    EXPECT_EQ(std::string(start) + "|" + machine.texts()["HotKeyRun"] + "|" + machine.texts()["HotKeyStop"],
-              "Start\tCtrl+F8|631|0");
+    EXPECT_EQ(std::string(start), "Start\tCtrl+F8");
+    EXPECT_TRUE(machine.texts()["HotKeyRun"] == "631" && machine.texts()["HotKeyStop"] == "0");
     EXPECT_TRUE(!app->hotKeysDialog() && IsWindowEnabled(main().hwnd()) &&
                 RegisterHotKey(nullptr, 10, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 10) &&  // F6 let go
                 UnregisterHotKey(nullptr, 9));

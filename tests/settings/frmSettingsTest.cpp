@@ -34,8 +34,8 @@ TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunC
     for (const auto option : {frmSettings::Option4, frmSettings::Option1, frmSettings::Check1, frmSettings::Option6})
         click(settings().control(option));
     click(settings().control(frmSettings::Command1));
-    const Texts saved = machine.texts();
-    EXPECT_EQ(saved.at("Button") + saved.at("DetAd") + saved.at("Events") + saved.at("Hide") + saved.at("Loop"),
-              "FalseTrue7,81False");
+    const Texts saved{{"Button", "False"}, {"DetAd", "True"}, {"Events", "7,8"}, {"Hide", "1"},
+                      {"Loop", "False"},   {"Ver", "4.3"},    {"OnTop", "0"}};
+    EXPECT_EQ(machine.texts(), saved);
     EXPECT_EQ(panel(frmMain::StatusBar1, 1) + "|" + panel(frmMain::StatusBar1, 2), "Status: Stopped|Ad Detector: On");
 }
