@@ -1,43 +1,51 @@
 #include "settings/SettingsStore.h"
 
-#include "platform/Handles.h"
 #include "platform/Win32.h"
 #include "registry/RegistryError.h"
-#include "registry/RegistryHive.h"
 
 #include <cctype>
+#include <optional>
 
 namespace SettingsStore {
 namespace {
 
 constexpr const char* kSettingsPath = "SOFTWARE\\Talvick Software\\Clikpad";
-constexpr const char* kHotKeyRunValue = "HotKeyRun";
-constexpr const char* kHotKeyStopValue = "HotKeyStop";
 
-SettingsLocation& chosenLocation() {
-    static SettingsLocation chosen = machineLocation();
-    return chosen;
+// Where this start keeps its settings: the user's own key, and the machine key as
+// a copy kept current when this start may write there.
+struct Locations {
+    SettingsLocation own = userLocation();
+    std::optional<SettingsLocation> mirror;
+};
+Locations& chosen() {
+    static Locations locations;
+    return locations;
 }
 
 // One operation on the settings key: a cRegistry addressed at it, released at the end.
 class Key {
 public:
-    explicit Key(const SettingsLocation& at = location()) {
-        registry_.ClassKey(at.hive);
-        registry_.SectionKey(at.path);
-    }
-    // The stored text; "" when the value is missing or cannot be read. A value stored
+    Key() : at_(chosen().own), mirror_(chosen().mirror) {}
+    explicit Key(const SettingsLocation& at) : at_(at) {}
+    // The stored text; none when the value is missing or cannot be read. A value stored
     // by hand with another type counts by its text (a DWORD 1 is "1"); binary data has none.
-    std::string read(std::string_view name) {
-        registry_.ValueKey(std::string(name));
-        registry_.ValueType(REG_SZ);
+    std::optional<std::string> stored(std::string_view name) {
+        address(at_, name);
         const Variant value = registry_.Value();
+        if (value.isEmpty()) return std::nullopt;
         return value.kind() == Variant::Kind::ByteArray ? std::string() : value.toText();
     }
+    std::string read(std::string_view name) { return stored(name).value_or(std::string()); }
     void write(std::string_view name, std::string_view text) {
-        registry_.ValueKey(std::string(name));
-        registry_.ValueType(REG_SZ);
+        address(at_, name);
         registry_.Value(Variant(std::string(text)));
+        if (!mirror_) return;
+        // The machine key is only a copy: the user's own key already holds the value.
+        try {
+            address(*mirror_, name);
+            registry_.Value(Variant(std::string(text)));
+        } catch (const RegistryError&) {
+        }
     }
     bool writable() {
         try {
@@ -48,20 +56,28 @@ public:
     }
 
 private:
+    void address(const SettingsLocation& at, std::string_view name) {
+        registry_.ClassKey(at.hive);
+        registry_.SectionKey(at.path);
+        registry_.ValueKey(std::string(name));
+        registry_.ValueType(REG_SZ);
+    }
+
     cRegistry registry_;
+    SettingsLocation at_;
+    std::optional<SettingsLocation> mirror_;
 };
 
-// When the settings under the key were last written; 0 for a key that holds none of
-// the current format (a key just made by the writability probe among them).
-std::uint64_t savedAt(const SettingsLocation& at) {
-    if (Key(at).read("Ver") != kFormatMarker) return 0;
-    RegKey key;
-    FILETIME written{};
-    if (RegOpenKeyExA(hiveHandle(at.hive), at.path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS ||
-        RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         nullptr, &written) != ERROR_SUCCESS)
-        return 0;
-    return (static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+// A user's key that holds no settings of the current format takes over the machine
+// key's, when that holds some: every value it has, the marker last, so that a seed
+// cut short is done again at the next start.
+void seedFromMachine(const SettingsLocation& machine, const SettingsLocation& user) {
+    if (Key(user).stored("Ver")) return;
+    Key from(machine), to(user);
+    if (from.read("Ver") != kFormatMarker) return;
+    for (const std::string_view name : kCarriedValues)
+        if (const auto text = from.stored(name)) to.write(name, *text);
+    to.write("Ver", kFormatMarker);
 }
 
 // The reading rules: only the exact texts select the first choice.
@@ -82,23 +98,14 @@ void chooseLocation() {
 }
 
 void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user, bool machineWritable) {
-    // A manifested 64-bit program gets no registry virtualisation: only an elevated
-    // start may write the machine key, and every other start keeps its settings in
-    // the user's own. Each start first takes over the other key's settings when they
-    // were saved later, so that normal and elevated starts see the same settings in
-    // any order. Should the key taken fail to be written, the first write reports it.
-    const SettingsLocation& own = machineWritable ? machine : user;
-    const SettingsLocation& other = machineWritable ? user : machine;
-    if (savedAt(other) > savedAt(own)) {
-        Key from(other), to(own);
-        for (const auto& [name, text] : kDefaults) to.write(name, from.read(name));
-        // A hot key that is missing and one written empty both mean its default.
-        for (const char* name : {kHotKeyRunValue, kHotKeyStopValue}) to.write(name, from.read(name));
-    }
-    chosenLocation() = own;
+    // Every start keeps its settings in the key of the user it runs as, which a normal
+    // and an elevated start of one account share. The machine key is read only to seed
+    // a user's key that has none, and kept current by the starts that may write it.
+    seedFromMachine(machine, user);
+    chosen() = {user, machineWritable ? std::optional(machine) : std::nullopt};
 }
 
-const SettingsLocation& location() { return chosenLocation(); }
+const SettingsLocation& location() { return chosen().own; }
 
 bool resetUnlessCurrentVersion() {
     Key key;

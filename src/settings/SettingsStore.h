@@ -58,13 +58,21 @@ inline constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kD
     {"OnTop", "0"},
 }};
 
+inline constexpr std::string_view kHotKeyRunValue = "HotKeyRun";
+inline constexpr std::string_view kHotKeyStopValue = "HotKeyStop";
+// Every value a user's key takes over from the machine key when it has none of its
+// own ("Ver" apart, which comes last).
+inline constexpr std::array<std::string_view, 8> kCarriedValues{
+    "Button", "DetAd", "Events", "Hide", "Loop", "OnTop", kHotKeyRunValue, kHotKeyStopValue};
+
 SettingsLocation machineLocation();
 SettingsLocation userLocation();
-// Decided once at start-up: the machine key when this start may write there, else the
-// same path for the current user; the other key's settings first, when saved later.
+// Decided once at start-up. The settings are the current user's, in the user's key;
+// the machine key seeds a user's key without settings of the current format, and a
+// start that may write the machine key (an elevated one) writes everything there too.
 void chooseLocation();
 void chooseLocation(const SettingsLocation& machine, const SettingsLocation& user, bool machineWritable);
-const SettingsLocation& location();
+const SettingsLocation& location();  // the user's key
 
 // Writes all seven defaults unless "Ver" holds exactly kFormatMarker. Returns whether it wrote.
 bool resetUnlessCurrentVersion();

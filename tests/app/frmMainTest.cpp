@@ -53,8 +53,8 @@ protected:
         return seen;
     }
     void startRun(const std::string& events, const std::string& loop = "True") {
-        machine.putText("Events", events);
-        machine.putText("Loop", loop);
+        user.putText("Events", events);
+        user.putText("Loop", loop);
         click(frmMain::Command1);
     }
     NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
@@ -163,7 +163,7 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
     EXPECT_TRUE(ticks(1) == "1/0" && !notice.shown());
     ShowWindow(main().hwnd(), SW_RESTORE);
     EXPECT_TRUE(notice.shown());
-    machine.putText("Hide", "1");
+    user.putText("Hide", "1");
     ShowWindow(main().hwnd(), SW_MINIMIZE);  // beside the clock it goes away, and is not said again
     command(frmMain::mnuHiddenRestore);
     ticks(2);
@@ -190,7 +190,7 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
     HWND about = app->aboutBox()->hwnd();  // topmost without Always On Top, and decided once
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
-        EXPECT_TRUE(isTopMost(main().hwnd()) == (stored == "1") && machine.texts()["OnTop"] == stored);
+        EXPECT_TRUE(isTopMost(main().hwnd()) == (stored == "1") && user.texts()["OnTop"] == stored);
     }
     EXPECT_TRUE(isTopMost(about));
 }
@@ -205,7 +205,7 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
     ShowWindow(main().hwnd(), SW_MINIMIZE);                                                     // an ordinary minimise
     pumpFor(50);
     EXPECT_TRUE(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()) && !main().trayIcon().shown());
-    machine.putText("Hide", "1");  // read afresh at each minimise
+    user.putText("Hide", "1");  // read afresh at each minimise
     Menu::setChecked(main().menuBar(), frmMain::mnuAlwaysOnTop, true);
     ShowWindow(main().hwnd(), SW_RESTORE);
     ShowWindow(main().hwnd(), SW_MINIMIZE);
@@ -280,7 +280,7 @@ TEST_F(MainWindow, HotKeysRunTheCommandsWhileHeldARunningRunKeepsThePcAwakeAndTh
     char start[32] = {};  // the taken key changed nothing; the free one is in force, shown and saved
     GetMenuStringA(main().mnuHidden(), frmMain::mnuHiddenStart, start, sizeof start, MF_BYCOMMAND);
     EXPECT_EQ(std::string(start), "Start\tCtrl+F8");
-    EXPECT_TRUE(machine.texts()["HotKeyRun"] == "631" && machine.texts()["HotKeyStop"] == "0");
+    EXPECT_TRUE(user.texts()["HotKeyRun"] == "631" && user.texts()["HotKeyStop"] == "0");
     EXPECT_TRUE(!app->hotKeysDialog() && IsWindowEnabled(main().hwnd()) &&
                 RegisterHotKey(nullptr, 10, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 10) &&  // F6 let go
                 UnregisterHotKey(nullptr, 9));

@@ -5,64 +5,80 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override { SettingsStore::chooseLocation(machineKey, userKey, true); }
+    void SetUp() override { SettingsStore::chooseLocation(machineKey, userKey, false); }
     ScratchKey machine{"machine"}, user{"user"};
     const SettingsLocation machineKey{ScratchKey::kHive, machine.path()}, userKey{ScratchKey::kHive, user.path()};
 };
 
 TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults) {
     for (const std::string marker : {"", "4.2", " 4.3", "4.3"}) {  // "": none at all
-        if (!marker.empty()) machine.putText("Ver", marker);
-        machine.putText("Events", "5,10");
-        machine.putText("Foreign", "left alone");
+        if (!marker.empty()) user.putText("Ver", marker);
+        user.putText("Events", "5,10");
+        user.putText("Foreign", "left alone");
         EXPECT_EQ(SettingsStore::resetUnlessCurrentVersion(), marker != "4.3") << marker;
-        EXPECT_EQ(machine.texts()["Events"], marker == "4.3" ? "5,10" : "4") << marker;
+        EXPECT_EQ(user.texts()["Events"], marker == "4.3" ? "5,10" : "4") << marker;
     }
     const std::map<std::string, std::string> defaults = {
         {"Button", "True"}, {"DetAd", "False"}, {"Events", "5,10"}, {"Hide", "0"},
         {"Loop", "True"},   {"Ver", "4.3"},     {"OnTop", "0"},     {"Foreign", "left alone"}};
-    EXPECT_EQ(machine.texts(), defaults);
+    EXPECT_EQ(user.texts(), defaults);
 }
 
 TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyCaseAndHotKeysAreTheirWords) {
-    for (const char* name : {"Button", "DetAd", "Loop"}) machine.putText(name, "True");
-    machine.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
-    machine.put("OnTop", REG_BINARY, "1");                         // binary data has none
+    for (const char* name : {"Button", "DetAd", "Loop"}) user.putText(name, "True");
+    user.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
+    user.put("OnTop", REG_BINARY, "1");                         // binary data has none
     // clang-format off
     EXPECT_TRUE(sameState(SettingsStore::load(),
                           {.primaryButton = true, .adDetectorOn = true, .minimizeBesideClock = true, .loop = true}));
     // clang-format on
-    for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) machine.putText(name, name[0] == 'H' ? " 1" : "true");
+    for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) user.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
-    machine.putText("HotKeyRun", "0"), machine.putText("HotKeyStop", "65536");  // missing: the next test's rows
+    user.putText("HotKeyRun", "0"), user.putText("HotKeyStop", "65536");  // missing: the next test's rows
     EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));                   // none at zero, F7 for no word
 }
 
-TEST_F(SettingsStoreTest, NormalAndElevatedStartsSeeTheSameSettingsInAnyOrder) {
-    // Starts in turn: E elevated (the machine key writable), N normal; a digit is the time then saved.
+TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnSettingsWhichTheMachineKeyOnlySeedsAndFollows) {
+    // Starts in turn: A:E account A elevated (the machine key writable), B:N account B normal (B
+    // may also elevate with A's account: A:E). A digit is the time then saved, T ticks Always On
+    // Top, M9 an older install's settings left in the machine key, B:3 a seed of B's key cut short.
+    ScratchKey otherUser{"otherUser"};
     // clang-format off
-    const std::tuple<const char*, const char*, const char*> rows[] = {  // the times seen at last, in the machine key
-        {"E N7 E", "7", "7"}, {"E N7", "7", "4"}, {"N7 E", "7", "7"}, {"E7 N", "7", "7"}, {"N E7 N", "7", "7"},
-        {"E N7 E8 N", "8", "8"}, {"N7 N E", "7", "7"}, {"N", "4", ""}};
+    const std::tuple<const char*, const char*, const char*> rows[] = {  // seen at last, in the machine key
+        {"B:N 7 A:E B:N", "7", "4"}, {"B:N 7 A:E 5 B:N", "7", "5"}, {"A:E A:N 7 A:E T A:N", "7 top", "4 top"},
+        {"M9 B:N", "9", "9"}, {"M9 B:3 B:N", "9", "9"}, {"A:N 7 A:E", "7", ""}, {"A:N", "4", ""}};
     // clang-format on
+    const auto shown = [](std::map<std::string, std::string> texts) {
+        return texts["Events"] + (texts["OnTop"] == "1" ? " top" : "");
+    };
     for (const auto& [starts, seen, inMachineKey] : rows) {
-        for (const ScratchKey* key : {&machine, &user}) RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
-        for (const char* step = starts; *step; ++step) {
-            if (*step == 'E' || *step == 'N') {
-                Sleep(20);  // so that each start writes later than the last by the registry's clock
-                SettingsStore::chooseLocation(machineKey, userKey, *step == 'E');
+        for (const ScratchKey* key : {&machine, &user, &otherUser}) RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
+        std::istringstream steps(starts);
+        for (std::string step; steps >> step;) {
+            const ScratchKey& account = step[0] == 'B' ? otherUser : user;
+            if (step == "M9") {
+                for (const auto& [name, text] : {std::pair{"Events", "9"}, {"HotKeyRun", "57"}, {"Ver", "4.3"}})
+                    machine.putText(name, text);
+            } else if (step.ends_with(":3")) {
+                for (const char* name : {"Button", "DetAd", "Events"}) account.putText(name, "3");
+            } else if (step[1] == ':') {
+                SettingsStore::chooseLocation(machineKey, {ScratchKey::kHive, account.path()}, step[2] == 'E');
                 SettingsStore::resetUnlessCurrentVersion();
-            } else if (*step != ' ') {
-                SettingsStore::saveDialogSettings({true, false, std::string(1, *step), false, true, false});
-                SettingsStore::saveHotKeys({static_cast<std::uint16_t>(*step), 0});  // beside the seven
+            } else if (step == "T") {
+                SettingsStore::saveAlwaysOnTop(true);
+            } else {
+                SettingsStore::saveDialogSettings({true, false, step, false, true, false});
+                SettingsStore::saveHotKeys({static_cast<std::uint16_t>(step[0]), 0});  // beside the seven
             }
         }
-        EXPECT_EQ(SettingsStore::load().events + "|" + machine.texts()["Events"],
-                  std::string(seen) + "|" + inMachineKey)
-            << starts;
+        const Settings settings = SettingsStore::load();
+        EXPECT_EQ(settings.events + (settings.alwaysOnTop ? " top" : ""), seen) << starts;
+        EXPECT_EQ(shown(machine.texts()), inMachineKey) << starts;
         EXPECT_EQ(SettingsStore::hotKeys().run, *seen == '4' ? VK_F6 : *seen) << starts;
     }
     const SettingsLocation nowhere{static_cast<std::int32_t>(0x80000009), "Software"};

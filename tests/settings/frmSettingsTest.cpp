@@ -11,7 +11,7 @@ TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunC
         {"", {entry + "You have entered a time value that is less then 1" + check}}};
     start({{"Events", "1"}});
     click(frmMain::Command1);
-    const Texts before = machine.texts();
+    const Texts before = user.texts();
     command(frmMain::mnuSettings);
     for (const auto& [text, expected] : rows) {
         settings().setEventsText(text);
@@ -27,7 +27,7 @@ TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunC
                      closeBox ? WM_CLOSE : BM_CLICK, 0, 0);
         EXPECT_TRUE(!app->settingsDialogExists() && IsWindowEnabled(main().hwnd())) << closeBox;
     }
-    EXPECT_TRUE(machine.texts() == before && panel(frmMain::StatusBar1, 1) == "Status: Running");
+    EXPECT_TRUE(user.texts() == before && panel(frmMain::StatusBar1, 1) == "Status: Running");
     settings().setEventsText("7,8");  // unsaved: showing must not load the store again
     command(frmMain::mnuSettings);
     EXPECT_TRUE(settings().eventsText() == "7,8" && GetFocus() == settings().control(frmSettings::Command1));
@@ -36,6 +36,6 @@ TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunC
     click(settings().control(frmSettings::Command1));
     const Texts saved{{"Button", "False"}, {"DetAd", "True"}, {"Events", "7,8"}, {"Hide", "1"},
                       {"Loop", "False"},   {"Ver", "4.3"},    {"OnTop", "0"}};
-    EXPECT_EQ(machine.texts(), saved);
+    EXPECT_EQ(user.texts(), saved);
     EXPECT_EQ(panel(frmMain::StatusBar1, 1) + "|" + panel(frmMain::StatusBar1, 2), "Status: Stopped|Ad Detector: On");
 }

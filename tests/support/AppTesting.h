@@ -18,7 +18,7 @@ class AppTest : public ::testing::Test {
 protected:
     using Texts = std::map<std::string, std::string>;
     void SetUp() override {
-        SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()}, true);
+        SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()}, false);
         WindowTimer::tickByHand(true);
     }
     void TearDown() override {
@@ -27,8 +27,8 @@ protected:
     }
     // Starts on stored settings of the current version: the defaults with these texts instead.
     void start(const Texts& changes = {}) {
-        for (const auto& [name, text] : SettingsStore::kDefaults) machine.putText(std::string(name), std::string(text));
-        for (const auto& [name, text] : changes) machine.putText(name, text);
+        for (const auto& [name, text] : SettingsStore::kDefaults) user.putText(std::string(name), std::string(text));
+        for (const auto& [name, text] : changes) user.putText(name, text);
         app = std::make_unique<App>();
     }
     frmMain& main() { return app->mainWindow(); }
