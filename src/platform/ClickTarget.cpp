@@ -8,12 +8,17 @@
 namespace ClickTarget {
 namespace {
 
-Queries current{&GetCursorPos, &OpenProcessToken};
+Queries current{&GetCursorPos, &OpenProcess, &OpenProcessToken};
+
+// A process or token that may not be opened belongs to another account's program, most
+// likely an elevated one; any other failure tells nothing.
+std::optional<std::uint32_t> levelWhenNotOpened() {
+    return GetLastError() == ERROR_ACCESS_DENIED ? std::optional(kAboveEveryLevel) : std::nullopt;
+}
 
 std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
     OwnedHandle token;
-    if (!current.openToken(process, TOKEN_QUERY, token.put()))
-        return GetLastError() == ERROR_ACCESS_DENIED ? std::optional(kAboveEveryLevel) : std::nullopt;
+    if (!current.openToken(process, TOKEN_QUERY, token.put())) return levelWhenNotOpened();
     DWORD size = 0;
     GetTokenInformation(token.get(), TokenIntegrityLevel, nullptr, 0, &size);
     std::vector<BYTE> buffer(size);
@@ -29,8 +34,8 @@ std::optional<std::uint32_t> levelOfProcess(HANDLE process) {
 std::optional<std::uint32_t> integrityLevelOf(HWND window) {
     DWORD processId = 0;
     if (!window || !GetWindowThreadProcessId(GetAncestor(window, GA_ROOT), &processId)) return std::nullopt;
-    const OwnedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    return process ? levelOfProcess(process.get()) : std::nullopt;
+    const OwnedHandle process(current.openProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    return process ? levelOfProcess(process.get()) : levelWhenNotOpened();
 }
 
 std::optional<std::uint32_t> ownIntegrityLevel() { return levelOfProcess(GetCurrentProcess()); }

@@ -13,8 +13,9 @@
 namespace ClickTarget {
 
 // The mandatory integrity level (its RID, 0x2000 medium, 0x3000 high) of the process
-// that owns the window's top-level window, or of this process. A process opened whose
-// token may not be read is one of another account's, elevated: above every level.
+// that owns the window's top-level window, or of this process. A process that may not
+// be opened, or whose token may not be read, is one of another account's, most likely
+// elevated: above every level.
 inline constexpr std::uint32_t kAboveEveryLevel = 0xFFFFFFFF;
 std::optional<std::uint32_t> integrityLevelOf(HWND window);
 std::optional<std::uint32_t> ownIntegrityLevel();
@@ -24,10 +25,11 @@ std::optional<std::uint32_t> ownIntegrityLevel();
 // the Ctrl+Alt+Del screen), where Windows drops every click: blocked.
 bool blockedUnderPointer();
 
-// The two system queries the decision rests on. Tests put failing ones in place (Wine
+// The system queries the decision rests on. Tests put failing ones in place (Wine
 // has no lock screen and no integrity isolation) and get the old ones back.
 struct Queries {
     BOOL(WINAPI* cursorPos)(LPPOINT point);
+    HANDLE(WINAPI* openProcess)(DWORD access, BOOL inherit, DWORD processId);
     BOOL(WINAPI* openToken)(HANDLE process, DWORD access, PHANDLE token);
 };
 Queries replaceQueries(Queries queries);

@@ -62,8 +62,8 @@ inline constexpr std::string_view kHotKeyRunValue = "HotKeyRun";
 inline constexpr std::string_view kHotKeyStopValue = "HotKeyStop";
 // Every value a user's key takes over from the machine key when it has none of its
 // own ("Ver" apart, which comes last).
-inline constexpr std::array<std::string_view, 8> kCarriedValues{
-    "Button", "DetAd", "Events", "Hide", "Loop", "OnTop", kHotKeyRunValue, kHotKeyStopValue};
+inline constexpr std::array<std::string_view, 8> kCarriedValues{"Button", "DetAd", "Events",        "Hide",
+                                                                "Loop",   "OnTop", kHotKeyRunValue, kHotKeyStopValue};
 
 SettingsLocation machineLocation();
 SettingsLocation userLocation();

@@ -142,7 +142,8 @@ TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndTheP
 TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunBesideTheWindow) {
     static bool locked = true;  // a locked screen: Windows tells no pointer position
     const ScopedSeam<ClickTarget::Queries> seam(
-        ClickTarget::replaceQueries, {[](LPPOINT at) { return locked ? FALSE : GetCursorPos(at); }, &OpenProcessToken});
+        ClickTarget::replaceQueries,
+        {[](LPPOINT at) { return locked ? FALSE : GetCursorPos(at); }, &OpenProcess, &OpenProcessToken});
     start();
     startRun("1");
     EXPECT_EQ(ticks(2), "1/0 1/0");  // the run goes on

@@ -147,25 +147,31 @@ TEST(StatusBar, TheSecondPanelIsGivenWhatItsTextsNeedFirst) {
     EXPECT_GE(second.right - second.left, text.cx + 4);
 }
 
-TEST(ClickTarget, TheRealLevelsLetAClickThroughButNoPointerOrAnOpenedProcessWhoseTokenIsDeniedBlock) {
+TEST(ClickTarget, TheRealLevelsLetAClickThroughButNoPointerOrATargetProcessOrTokenDeniedBlock) {
     TestWindow window({100, 100, 300, 200}, RGB(255, 255, 255));
     SetCursorPos(window.centre().x, window.centre().y);
     EXPECT_TRUE(ClickTarget::ownIntegrityLevel() &&
                 ClickTarget::integrityLevelOf(window.handle()) == ClickTarget::ownIntegrityLevel());
-    static DWORD tokenError = 0;  // why the token of the target, a process of this test, cannot be opened
+    static DWORD queryError = 0;  // why the target, a process of this test, or its token cannot be opened
     const auto noPointer = [](LPPOINT) -> BOOL { return FALSE; };  // not on the input desktop: a locked screen
+    const auto noProcess = [](DWORD, BOOL, DWORD) -> HANDLE {
+        SetLastError(queryError);
+        return nullptr;
+    };
     const auto noToken = [](HANDLE process, DWORD access, PHANDLE token) -> BOOL {
         if (process == GetCurrentProcess()) return OpenProcessToken(process, access, token);
-        SetLastError(tokenError);
+        SetLastError(queryError);
         return FALSE;
     };
     const std::tuple<ClickTarget::Queries, DWORD, bool> rows[] = {
-        {{&GetCursorPos, &OpenProcessToken}, 0, false},
-        {{noPointer, &OpenProcessToken}, 0, true},
-        {{&GetCursorPos, noToken}, ERROR_ACCESS_DENIED, true},
-        {{&GetCursorPos, noToken}, ERROR_INVALID_HANDLE, false}};
+        {{&GetCursorPos, &OpenProcess, &OpenProcessToken}, 0, false},
+        {{noPointer, &OpenProcess, &OpenProcessToken}, 0, true},
+        {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_ACCESS_DENIED, true},  // another account's
+        {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_INVALID_PARAMETER, false},
+        {{&GetCursorPos, &OpenProcess, noToken}, ERROR_ACCESS_DENIED, true},
+        {{&GetCursorPos, &OpenProcess, noToken}, ERROR_INVALID_HANDLE, false}};
     for (const auto& [queries, error, blocked] : rows) {
-        tokenError = error;
+        queryError = error;
         const ScopedSeam<ClickTarget::Queries> seam(ClickTarget::replaceQueries, queries);
         EXPECT_EQ(ClickTarget::blockedUnderPointer(), blocked) << error << " " << blocked;
     }

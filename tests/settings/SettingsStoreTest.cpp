@@ -40,7 +40,7 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyC
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
     user.putText("HotKeyRun", "0"), user.putText("HotKeyStop", "65536");  // missing: the next test's rows
-    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));                   // none at zero, F7 for no word
+    EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));             // none at zero, F7 for no word
 }
 
 TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnSettingsWhichTheMachineKeyOnlySeedsAndFollows) {
@@ -57,7 +57,8 @@ TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnSettingsWhichTheMachineKeyOnlySe
         return texts["Events"] + (texts["OnTop"] == "1" ? " top" : "");
     };
     for (const auto& [starts, seen, inMachineKey] : rows) {
-        for (const ScratchKey* key : {&machine, &user, &otherUser}) RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
+        for (const ScratchKey* key : {&machine, &user, &otherUser})
+            RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
         std::istringstream steps(starts);
         for (std::string step; steps >> step;) {
             const ScratchKey& account = step[0] == 'B' ? otherUser : user;
