@@ -1,15 +1,8 @@
 #include "app/BlockedClicksNotice.h"
 
 #include "platform/StatusBar.h"
-#include "version.h"
 
 #include <utility>
-
-const char* const BlockedClicksNotice::kText =
-    "Windows does not let " CLIKPAD_PRODUCT_NAME
-    " click here: the window under the pointer belongs to a program running with higher rights, or the screen is "
-    "locked or shows a prompt of Windows. Those clicks are skipped and not counted; the run goes on. To click into "
-    "a program running as administrator, start " CLIKPAD_PRODUCT_NAME " as administrator.";
 
 void BlockedClicksNotice::show() {
     if (IsIconic(window_)) {
@@ -17,7 +10,7 @@ void BlockedClicksNotice::show() {
         flashTaskbarButton();
         return;
     }
-    balloon_.show(StatusBar::panelBottom(statusBar_, 1), kTitle, kText);
+    balloon_.show(StatusBar::panelBottom(statusBar_, 1), kTitle, kText, GetDpiForWindow(window_));
 }
 
 void BlockedClicksNotice::followWindow() {

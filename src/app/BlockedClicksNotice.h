@@ -6,11 +6,17 @@
 
 #include "platform/Balloon.h"
 #include "platform/Win32.h"
+#include "version.h"
 
 class BlockedClicksNotice {
 public:
     static constexpr const char* kTitle = "Clicks blocked by Windows";
-    static const char* const kText;
+    // Whole wherever it is shown: the notification balloon beside the clock takes 255 characters.
+    static constexpr const char* kText =
+        "Windows blocks " CLIKPAD_PRODUCT_NAME
+        "'s clicks here: the window under the pointer belongs to a program "
+        "with higher rights, or the screen is locked or shows a Windows prompt. They are skipped and not counted. "
+        "To click into such a program, run " CLIKPAD_PRODUCT_NAME " as administrator.";
 
     // The window it hangs from, and the status bar whose bottom edge it points at.
     void attach(HWND window, HWND statusBar) {

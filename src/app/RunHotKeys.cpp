@@ -2,26 +2,17 @@
 
 #include "platform/HotKey.h"
 
-std::string RunHotKeys::use(const HotKeys& keys) {
-    const HotKeys previous = keys_;
+HotKeys RunHotKeys::use(const HotKeys& keys) {
     release();
-    std::string taken = registerBoth(keys);
-    if (!taken.empty()) registerBoth(previous);
-    return taken;
-}
-
-std::string RunHotKeys::registerBoth(const HotKeys& keys) {
-    if (!HotKey::registerFor(window_, kRunId, keys.run)) return HotKey::name(keys.run);
-    if (!HotKey::registerFor(window_, kStopId, keys.stop)) {
-        HotKey::unregisterFrom(window_, kRunId);
-        return HotKey::name(keys.stop);
-    }
-    keys_ = keys;
-    return {};
+    chosen_ = keys;
+    if (HotKey::registerFor(window_, kRunId, keys.run)) inForce_.run = keys.run;
+    if (HotKey::registerFor(window_, kStopId, keys.stop)) inForce_.stop = keys.stop;
+    const auto taken = [](std::uint16_t asked, std::uint16_t held) { return held == asked ? std::uint16_t{0} : asked; };
+    return {taken(keys.run, inForce_.run), taken(keys.stop, inForce_.stop)};
 }
 
 void RunHotKeys::release() {
     HotKey::unregisterFrom(window_, kRunId);
     HotKey::unregisterFrom(window_, kStopId);
-    keys_ = {};
+    inForce_ = {};
 }

@@ -5,24 +5,22 @@
 #include "platform/Win32.h"
 #include "settings/SettingsStore.h"
 
-#include <string>
-
 class RunHotKeys {
 public:
     static constexpr int kRunId = 1;
     static constexpr int kStopId = 2;
 
     void attach(HWND window) { window_ = window; }
-    // In place of the keys held now. When one cannot be registered the keys held
-    // before stay, and the name of the one another program holds is returned.
-    std::string use(const HotKeys& keys);
+    // In place of the keys held now, each registered on its own: a key another program
+    // holds takes nothing from the other. Returns the keys another program holds, 0 for
+    // each that is in force (or none).
+    HotKeys use(const HotKeys& keys);
+    // Gives both back to Windows; what was chosen stays known.
     void release();
-    const HotKeys& keys() const { return keys_; }
+    const HotKeys& chosen() const { return chosen_; }
+    const HotKeys& inForce() const { return inForce_; }
 
 private:
-    // The name of the key that cannot be registered; "" when both are, and held.
-    std::string registerBoth(const HotKeys& keys);
-
     HWND window_ = nullptr;
-    HotKeys keys_;
+    HotKeys chosen_, inForce_;
 };

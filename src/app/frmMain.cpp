@@ -131,7 +131,7 @@ void frmMain::Form_Load() {
     Menu::setChecked(menuBar(), mnuAlwaysOnTop, stored.alwaysOnTop);
     if (stored.alwaysOnTop) SetTopMost(hwnd(), true);
     run_.ClearAdReference();
-    useHotKeys(SettingsStore::hotKeys());  // a key another program holds stays unused, quietly
+    useHotKeys(SettingsStore::hotKeys());  // a key another program holds stays unused, quietly: the dialog tells
 }
 
 void frmMain::Show() {
@@ -223,7 +223,7 @@ void frmMain::setStopEnabled(bool enabled) {
 
 void frmMain::setPauseCaption(const std::string& caption) {
     setWindowText(control(Command2), caption);
-    Menu::setCaption(mnuHidden(), mnuHiddenPause, withShortcut(caption, hotKeys_.keys().run));
+    Menu::setCaption(mnuHidden(), mnuHiddenPause, withShortcut(caption, hotKeys_.inForce().run));
 }
 
 void frmMain::enableTimer(bool enabled) {
@@ -231,20 +231,28 @@ void frmMain::enableTimer(bool enabled) {
     KeepAwake::set(enabled);  // only while a run is Running
 }
 
-std::string frmMain::useHotKeys(const HotKeys& keys) {
-    std::string taken = hotKeys_.use(keys);
+HotKeys frmMain::useHotKeys(const HotKeys& keys) {
+    const HotKeys taken = hotKeys_.use(keys);
     showHotKeysInPopup();
     return taken;
 }
 
-void frmMain::showHotKeysInPopup() {
-    Menu::setCaption(mnuHidden(), mnuHiddenStart, withShortcut("Start", hotKeys_.keys().run));
-    setPauseCaption(pauseCaption());
-    Menu::setCaption(mnuHidden(), mnuHiddenStop, withShortcut("Stop", hotKeys_.keys().stop));
+void frmMain::releaseHotKeys() {
+    hotKeys_.release();
+    showHotKeysInPopup();
 }
 
-// The same operations as the buttons, whether the window is shown, minimised or beside the clock.
+// Only the keys in force: a key another program holds would do nothing here.
+void frmMain::showHotKeysInPopup() {
+    Menu::setCaption(mnuHidden(), mnuHiddenStart, withShortcut("Start", hotKeys_.inForce().run));
+    setPauseCaption(pauseCaption());
+    Menu::setCaption(mnuHidden(), mnuHiddenStop, withShortcut("Stop", hotKeys_.inForce().stop));
+}
+
+// The same operations as the buttons, whether the window is shown, minimised or beside
+// the clock, and like them nothing while a dialog or a message of Clikpad's holds the window.
 void frmMain::hotKey_Pressed(WPARAM id) {
+    if (!IsWindowEnabled(hwnd()) || messageShown()) return;
     if (id == RunHotKeys::kRunId) IsWindowEnabled(control(Command1)) ? run_.Start() : run_.PauseContinue();
     if (id == RunHotKeys::kStopId && IsWindowEnabled(control(Command3))) run_.Stop();
 }
@@ -266,6 +274,8 @@ void frmMain::reportUnusableTimes() {
 }
 
 void frmMain::reportBlockedClicks() {
+    static_assert(std::char_traits<char>::length(BlockedClicksNotice::kText) < sizeof NOTIFYICONDATAA{}.szInfo,
+                  "the notification balloon would cut the notice short");
     if (besideClock_) return tray_.showBalloon(BlockedClicksNotice::kTitle, BlockedClicksNotice::kText);
     blockedNotice_.show();
 }

@@ -81,7 +81,10 @@ public:
     // MainWindowLink
     bool alwaysOnTopChecked() const override;
     void settingsSaved(bool adDetectorOn) override;
-    std::string useHotKeys(const HotKeys& keys) override;
+    HotKeys chosenHotKeys() const override { return hotKeys_.chosen(); }
+    HotKeys hotKeysInForce() const override { return hotKeys_.inForce(); }
+    HotKeys useHotKeys(const HotKeys& keys) override;
+    void releaseHotKeys() override;
     HWND window() const override { return hwnd(); }
 
 protected:

@@ -13,7 +13,7 @@ TOOLINFOA toolOf(HWND tooltip, char* text) {
 }
 }  // namespace
 
-void Balloon::show(POINT tipAt, const std::string& title, const std::string& text) {
+void Balloon::show(POINT tipAt, const std::string& title, const std::string& text, UINT dpi) {
     // A window of no owner: Wine will not keep a window topmost that owns a popup that is not.
     if (!tooltip_) {
         tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
@@ -29,7 +29,7 @@ void Balloon::show(POINT tipAt, const std::string& title, const std::string& tex
     SendMessageA(tooltip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tooltip_.get(), TTM_SETTITLEA, TTI_WARNING, reinterpret_cast<LPARAM>(title_.c_str()));
-    SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 320);
+    SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI));
     tipAt_ = tipAt;
     SendMessageA(tooltip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(tipAt.x, tipAt.y));
     SendMessageA(tooltip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));

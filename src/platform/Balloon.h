@@ -9,12 +9,14 @@
 
 class Balloon {
 public:
-    void show(POINT tipAt, const std::string& title, const std::string& text);
+    // At most 320 pixels wide at 96 dots per inch, wider at the DPI of the window it speaks for.
+    void show(POINT tipAt, const std::string& title, const std::string& text, UINT dpi);
     // While shown: points at another place, as a window it hangs from moves.
     void moveTo(POINT tipAt);
     void hide();
     bool shown() const;
     std::optional<POINT> pointsAt() const;
+    HWND window() const { return tooltip_.get(); }
 
 private:
     OwnedWindow tooltip_;

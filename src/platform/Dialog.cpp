@@ -2,8 +2,24 @@
 
 #include "platform/Window.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+// The dialogs that hold a main window, in the order they took it: the main window is
+// given back only when the last of them closes.
+std::vector<const Dialog*>& holders() {
+    static std::vector<const Dialog*> dialogs;
+    return dialogs;
+}
+}  // namespace
+
 void Dialog::Show(Holds holds) {
-    if (holds == Holds::MainWindow) EnableWindow(mainWindow_, FALSE);  // Unload gives it back
+    if (holds == Holds::MainWindow && !std::exchange(holding_, true)) {
+        holders().push_back(this);
+        EnableWindow(mainWindow_, FALSE);  // Unload gives it back
+    }
     if (!shownBefore_) centreOnScreen(hwnd());
     shownBefore_ = true;
     beforeShowing();
@@ -14,10 +30,19 @@ void Dialog::Show(Holds holds) {
 
 void Dialog::Unload() {
     if (!exists()) return;
-    EnableWindow(mainWindow_, TRUE);
+    unloading();
+    if (std::exchange(holding_, false)) std::erase(holders(), this);
+    const auto stillHolding = std::find_if(holders().rbegin(), holders().rend(),
+                                           [this](const Dialog* other) { return other->mainWindow_ == mainWindow_; });
+    if (stillHolding == holders().rend()) EnableWindow(mainWindow_, TRUE);
     // Windows activates the window below the closing one, which for a topmost dialog
     // may be another program's topmost window: hand activation over first.
-    if (GetActiveWindow() == hwnd() && IsWindowVisible(mainWindow_)) SetActiveWindow(mainWindow_);
+    if (GetActiveWindow() == hwnd()) {
+        if (stillHolding != holders().rend())
+            SetActiveWindow((*stillHolding)->hwnd());
+        else if (IsWindowVisible(mainWindow_))
+            SetActiveWindow(mainWindow_);
+    }
     destroy();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/FatalError.h"
 
+#include "platform/HotKey.h"
+#include "platform/KeepAwake.h"
 #include "platform/NotifyIcon.h"
 #include "platform/WindowTimer.h"
 #include "rules/NumberedError.h"
@@ -39,9 +41,12 @@ std::string fatalErrorText(const std::exception_ptr& error) {
 void endWithFatalError(const std::exception_ptr& error) {
     if (reported) return;
     reported = true;
-    // A running click run must not click on behind the message.
+    // A running click run must not click on behind the message, nor keep the PC awake
+    // or other programs' keys taken while the message waits for the user.
     WindowTimer::stopAll();
     removeAllNotifyIcons();
+    HotKey::unregisterAll();
+    KeepAwake::set(false);
     currentEnding(fatalErrorText(error));
 }
 

@@ -9,9 +9,9 @@
 // error, otherwise what() of the exception.
 std::string fatalErrorText(const std::exception_ptr& error);
 
-// Stops every timer, takes the program's icons out of the notification area, then
-// shows the text in a message box titled with the program's name and ends the
-// process. The box's own message loop goes on dispatching: from the first report
+// Stops every timer, takes the program's icons out of the notification area, gives
+// back its hot keys and lets the PC sleep, then shows the text in a message box titled
+// with the program's name and ends the process. The box's own message loop goes on dispatching: from the first report
 // on, the window procedures do nothing of the program's own.
 void endWithFatalError(const std::exception_ptr& error);
 bool fatalErrorReported();

@@ -1,23 +1,39 @@
 #include "platform/HotKey.h"
 
+#include "rules/HotKeyRule.h"
+
 #include <commctrl.h>
+
+#include <utility>
+#include <vector>
 
 namespace HotKey {
 namespace {
 constexpr BYTE virtualKey(WORD key) { return LOBYTE(key); }
 constexpr BYTE modifiers(WORD key) { return HIBYTE(key); }
+
+std::vector<std::pair<HWND, int>>& registered() {
+    static std::vector<std::pair<HWND, int>> keys;
+    return keys;
+}
 }  // namespace
 
 bool registerFor(HWND window, int id, WORD key) {
     if (!key) return true;
-    UINT mods = MOD_NOREPEAT;  // a key held down starts nothing twice
-    if (modifiers(key) & HOTKEYF_ALT) mods |= MOD_ALT;
-    if (modifiers(key) & HOTKEYF_CONTROL) mods |= MOD_CONTROL;
-    if (modifiers(key) & HOTKEYF_SHIFT) mods |= MOD_SHIFT;
-    return RegisterHotKey(window, id, mods, virtualKey(key)) != FALSE;
+    const HotKeyRule::Registration registration = HotKeyRule::registrationOf(key);
+    if (!RegisterHotKey(window, id, registration.modifiers, registration.virtualKey)) return false;
+    registered().emplace_back(window, id);
+    return true;
 }
 
-void unregisterFrom(HWND window, int id) { UnregisterHotKey(window, id); }
+void unregisterFrom(HWND window, int id) {
+    UnregisterHotKey(window, id);
+    std::erase(registered(), std::pair(window, id));
+}
+
+void unregisterAll() {
+    for (const auto& [window, id] : std::exchange(registered(), {})) UnregisterHotKey(window, id);
+}
 
 std::string name(WORD key) {
     if (!key) return {};

@@ -8,10 +8,13 @@
 
 namespace HotKey {
 
-// Registers the key for the window under the id, without auto-repeat; none is no
-// registration and counts as done. False when another program holds the key.
+// Registers the key for the window under the id as HotKeyRule::registrationOf gives it;
+// none is no registration and counts as done. False when another program holds the key.
 bool registerFor(HWND window, int id, WORD key);
 void unregisterFrom(HWND window, int id);
+// Gives every key the program holds back to Windows, so that none stays taken by a
+// program that is ending.
+void unregisterAll();
 
 // As the keyboard names it: "F6", "Ctrl+Shift+F7"; "" for none.
 std::string name(WORD key);

@@ -7,10 +7,17 @@ void showMessageBox(HWND owner, const std::string& text, const std::string& titl
 }
 
 MessageShower currentShower = &showMessageBox;
+int messagesShown = 0;
 
 }  // namespace
 
-void showMessage(HWND owner, const std::string& text, const std::string& title) { currentShower(owner, text, title); }
+void showMessage(HWND owner, const std::string& text, const std::string& title) {
+    ++messagesShown;
+    currentShower(owner, text, title);
+    --messagesShown;
+}
+
+bool messageShown() { return messagesShown > 0; }
 
 MessageShower replaceMessageShower(MessageShower shower) {
     const MessageShower previous = currentShower;

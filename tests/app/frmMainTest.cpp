@@ -1,6 +1,7 @@
 // The main window: start-up, the click run, the menus and dialogs, beside the clock.
 #include "AppTesting.h"
 #include "StateFields.h"
+#include "UserInput.h"
 #include "platform/ClickTarget.h"
 #include "platform/KeepAwake.h"
 #include "platform/MessageFilter.h"
@@ -48,7 +49,9 @@ protected:
         std::string seen;
         for (int i = 0; i < count; ++i) {
             tick();
-            seen += (i ? " " : "") + (main().Timer1().Enabled() ? panels() : "stopped");
+            // A run that has ended shows no countdown and no clicks.
+            const std::string ended = panels() == "0/0" ? "stopped" : "stopped at " + panels();
+            seen += (i ? " " : "") + (main().Timer1().Enabled() ? panels() : ended);
         }
         return seen;
     }
@@ -186,6 +189,15 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
         pumpFor(50);
         EXPECT_TRUE(GetForegroundWindow() == main().hwnd() && GetFocus() == control(frmMain::Command1)) << road;
     }
+    user.putText("Hide", "1");  // Settings holds the main window while About comes and goes from beside the clock
+    command(frmMain::mnuSettings);
+    ShowWindow(main().hwnd(), SW_MINIMIZE);
+    command(frmMain::mnuHiddenAbout);
+    routeKey(VK_ESCAPE);
+    command(frmMain::mnuHiddenRestore);
+    EXPECT_FALSE(IsWindowEnabled(main().hwnd()));
+    click(settings().control(frmSettings::Command2));
+    EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
     command(frmMain::mnuHiddenAbout);  // from the popup the main window stays enabled
     EXPECT_TRUE(app->aboutBoxExists() && IsWindowEnabled(main().hwnd()));
     HWND about = app->aboutBox()->hwnd();  // topmost without Always On Top, and decided once
@@ -253,7 +265,7 @@ TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
     }
 }
 
-TEST_F(MainWindow, HotKeysRunTheCommandsWhileHeldARunningRunKeepsThePcAwakeAndTheDialogNamesATakenKey) {
+TEST_F(MainWindow, HotKeysActAsTheButtonsWouldAndARunningRunKeepsThePcAwake) {
     static EXECUTION_STATE state = 0;
     const ScopedSeam<KeepAwake::Setter> seam(KeepAwake::replaceSetter,
                                              [](EXECUTION_STATE asked) { return std::exchange(state, asked); });
@@ -263,28 +275,70 @@ TEST_F(MainWindow, HotKeysRunTheCommandsWhileHeldARunningRunKeepsThePcAwakeAndTh
         return panel(frmMain::StatusBar1, 1) +
                (state == (ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED) ? "+" : "");
     };
-    hotKey(1);
+    const WPARAM run = RunHotKeys::kRunId, stop = RunHotKeys::kStopId;
+    hotKey(run);
     tick();                        // the end of a Run Once run lets it sleep
     std::string seen = hotKey(0);  // no key of Clikpad's
-    for (const WPARAM id : {1, 1, 1, 2, 2}) seen += "|" + hotKey(id);
+    for (const WPARAM id : {run, run, run, stop, stop}) seen += "|" + hotKey(id);
     EXPECT_EQ(seen, "Status: Stopped|Status: Running+|Status: Paused|Status: Running+|Status: Stopped|Status: Stopped");
-    EXPECT_FALSE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F6));  // F6 and F7 by default
-    ASSERT_TRUE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F9));   // another program's
+    command(frmMain::mnuSettings);  // while a dialog holds the window its buttons cannot be pressed, nor its keys
+    EXPECT_EQ(hotKey(run), "Status: Stopped");
+    click(settings().control(frmSettings::Command2));
+    static HWND window;
+    static int shown;  // one box, however often the key is pressed while it is open
+    window = main().hwnd(), shown = 0;
+    const ScopedSeam<MessageShower> boxes(replaceMessageShower, [](HWND, const std::string&, const std::string&) {
+        if (++shown == 1) SendMessageA(window, WM_HOTKEY, RunHotKeys::kRunId, 0);
+    });
+    user.putText("Events", "");
+    hotKey(run);
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MainWindow, TheHotKeysDialogTakesTheKeysInForceAndPutsThemBackUnlessNewOnesAreSaved) {
+    const auto free = [](UINT key, UINT modifiers = 0) {  // whether another program could take the key now
+        const bool registered = RegisterHotKey(nullptr, 10, MOD_NOREPEAT | modifiers, key);
+        return registered && UnregisterHotKey(nullptr, 10);
+    };
+    const auto item = [this](UINT id) {
+        char text[32] = {};
+        GetMenuStringA(main().mnuHidden(), id, text, sizeof text, MF_BYCOMMAND);
+        return std::string(text);
+    };
+    ASSERT_TRUE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F9));  // another program's, before Clikpad starts
+    start({{"HotKeyRun", std::to_string(VK_F9)}, {"OnTop", "1"}});
+    EXPECT_EQ(boxes.take(), std::vector<std::string>{});  // not said at start-up: the dialog says it
+    EXPECT_FALSE(free(VK_F7));                            // the free key is in force on its own
+    EXPECT_EQ(item(frmMain::mnuHiddenStart) + "|" + item(frmMain::mnuHiddenStop), "Start|Stop\tF7");
     command(frmMain::mnuHotKeys);
-    for (const WORD run : {WORD{VK_F9}, MAKEWORD(VK_F8, HOTKEYF_CONTROL)}) {
-        SendMessageA(app->hotKeysDialog()->control(frmHotKeys::HotKey1), HKM_SETHOTKEY, run, 0);
-        SendMessageA(app->hotKeysDialog()->control(frmHotKeys::HotKey2), HKM_SETHOTKEY, 0, 0);
-        click(app->hotKeysDialog()->control(frmHotKeys::Command1));
+    const auto box = [this](frmHotKeys::Control which) { return app->hotKeysDialog()->control(which); };
+    EXPECT_TRUE(isTopMost(app->hotKeysDialog()->hwnd()));  // above the topmost main window
+    EXPECT_EQ(windowText(box(frmHotKeys::Label3)) + "|" + windowText(box(frmHotKeys::Label4)),
+              "F9 - in use by another program|");
+    SendMessageA(box(frmHotKeys::HotKey2), HKM_SETHOTKEY, 0, 0);
+    SetFocus(box(frmHotKeys::HotKey2));
+    UserInput::pressKey(VK_F7);  // the box takes the key that Clikpad held
+    EXPECT_EQ(SendMessageA(box(frmHotKeys::HotKey2), HKM_GETHOTKEY, 0, 0), VK_F7);
+    const Texts before = user.texts();
+    for (const WORD refused : {WORD{'A'}, WORD{VK_F9}}) {
+        SendMessageA(box(frmHotKeys::HotKey1), HKM_SETHOTKEY, refused, 0);
+        click(box(frmHotKeys::Command1));
     }
-    EXPECT_EQ(boxes.take(), std::vector<std::string>{
-                                "Hot Keys: The hot key F9 is in use by another program. Choose another key, or none."});
-    char start[32] = {};  // the taken key changed nothing; the free one is in force, shown and saved
-    GetMenuStringA(main().mnuHidden(), frmMain::mnuHiddenStart, start, sizeof start, MF_BYCOMMAND);
-    EXPECT_EQ(std::string(start), "Start\tCtrl+F8");
-    EXPECT_TRUE(user.texts()["HotKeyRun"] == "631" && user.texts()["HotKeyStop"] == "0");
-    EXPECT_TRUE(!app->hotKeysDialog() && IsWindowEnabled(main().hwnd()) &&
-                RegisterHotKey(nullptr, 10, MOD_NOREPEAT, VK_F6) && UnregisterHotKey(nullptr, 10) &&  // F6 let go
-                UnregisterHotKey(nullptr, 9));
+    const std::vector<std::string> refusals = boxes.take();
+    ASSERT_EQ(refusals.size(), 2u);
+    EXPECT_EQ(refusals[0].substr(0, 46), "Hot Keys: The hot key A cannot be used. Choose");
+    EXPECT_EQ(refusals[1], "Hot Keys: The hot key F9 is in use by another program. Choose another key, or none.");
+    routeKey(VK_ESCAPE);  // cancels: nothing saved, the keys in force before are again
+    EXPECT_EQ(user.texts(), before);
+    EXPECT_FALSE(free(VK_F7));
+    command(frmMain::mnuHotKeys);
+    SendMessageA(box(frmHotKeys::HotKey1), HKM_SETHOTKEY, MAKEWORD(VK_F8, HOTKEYF_CONTROL), 0);
+    SendMessageA(box(frmHotKeys::HotKey2), HKM_SETHOTKEY, 0, 0);
+    click(box(frmHotKeys::Command1));
+    EXPECT_EQ(user.texts()["HotKeyRun"] + "|" + user.texts()["HotKeyStop"], "631|0");
+    EXPECT_EQ(item(frmMain::mnuHiddenStart), "Start\tCtrl+F8");
+    EXPECT_TRUE(free(VK_F7));
+    UnregisterHotKey(nullptr, 9);
     app.reset();  // given back with the window
-    EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT | MOD_CONTROL, VK_F8) && UnregisterHotKey(nullptr, 9));
+    EXPECT_TRUE(free(VK_F8, MOD_CONTROL));
 }

@@ -2,10 +2,13 @@
 // nothing runs; status panels that fit their texts; whether a click can land.
 #include "Recorders.h"
 #include "TestWindow.h"
+#include "platform/Balloon.h"
 #include "platform/ClickTarget.h"
 #include "platform/FatalError.h"
 #include "platform/Form.h"
 #include "platform/Handles.h"
+#include "platform/HotKey.h"
+#include "platform/KeepAwake.h"
 #include "platform/NotifyIcon.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
@@ -118,6 +121,11 @@ TEST_F(FormTest, AFormGivesItsFocusBackAndEnterPressesTheFocusedButtonButAfterAn
     timer.Enabled(true);
     NOTIFYICONDATAA icon{NOTIFYICONDATAA_V1_SIZE, form.hwnd()};
     ASSERT_TRUE(notifyIcon(NIM_ADD, &icon));
+    ASSERT_TRUE(HotKey::registerFor(form.hwnd(), 1, VK_F9));
+    static EXECUTION_STATE asked = 0;
+    const ScopedSeam<KeepAwake::Setter> awake(KeepAwake::replaceSetter,
+                                              [](EXECUTION_STATE state) { return std::exchange(asked, state); });
+    KeepAwake::set(true);
     SendMessageA(form.control(0), BM_CLICK, 0, 0);
     // What the box's own message loop would dispatch behind it: a button, a menu command, a tick.
     SendMessageA(form.control(1), BM_CLICK, 0, 0);
@@ -126,25 +134,39 @@ TEST_F(FormTest, AFormGivesItsFocusBackAndEnterPressesTheFocusedButtonButAfterAn
     EXPECT_EQ(form.handled, (std::vector<std::string>{"Last", "First"}));
     EXPECT_EQ(endings, std::vector<std::string>{"Run-time error '26001' in clikpad.cRegistry:\n\n2"});
     EXPECT_FALSE(timer.Enabled() || Shell_NotifyIconA(NIM_MODIFY, &icon));  // the icon gone from the notification area
+    EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_NOREPEAT, VK_F9));           // the key given back
+    UnregisterHotKey(nullptr, 9);
+    EXPECT_EQ(asked, ES_CONTINUOUS);  // and the PC may sleep
     EXPECT_EQ(fatalErrorText(std::make_exception_ptr(RegistryError(5, "", ""))),
               "Run-time error '5':\n\nApplication-defined or object-defined error");
 }
 
-TEST(StatusBar, TheSecondPanelIsGivenWhatItsTextsNeedFirst) {
+TEST(StatusBar, APanelFitsTheWidestOfItsTextsAndTheSecondIsServedFirst) {
     const TestWindow window({100, 100, 285, 200}, 0);
     HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 185, 25,
                                window.handle(), nullptr, nullptr, nullptr);
-    // Far wider than MS Sans Serif at 8 points: both texts cannot fit.
+    // Far wider than MS Sans Serif at 8 points.
     const OwnedFont wide(CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(wide.get()), FALSE);
-    StatusBar::fitPanels({bar}, {"Status: Stopped"}, {"Ad Detector: Off"});
     const WindowDC dc(bar);
     const SelectedObject selected(dc.get(), wide.get());
-    SIZE text{};
-    GetTextExtentPoint32A(dc.get(), "Ad Detector: Off", 16, &text);
-    RECT second{};
-    SendMessageA(bar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
-    EXPECT_GE(second.right - second.left, text.cx + 4);
+    const auto fits = [&](int panel, const char* text) {
+        SIZE extent{};
+        GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &extent);
+        RECT rect{};
+        SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&rect));
+        return rect.right - rect.left >= extent.cx + 4;
+    };
+    StatusBar::fitPanels({bar}, {"Timer: 32766", "Timer: 5"}, {"On"});
+    EXPECT_TRUE(fits(0, "Timer: 32766"));
+    StatusBar::fitPanels({bar}, {"Status: Stopped"}, {"Ad Detector: Off"});  // both cannot fit
+    EXPECT_TRUE(fits(1, "Ad Detector: Off"));
+}
+
+TEST(Balloon, IsAsWideAsTheDpiOfTheWindowItSpeaksForAllows) {
+    Balloon balloon;
+    balloon.show({300, 300}, "Title", "Text", 144);
+    EXPECT_EQ(SendMessageA(balloon.window(), TTM_GETMAXTIPWIDTH, 0, 0), 480);
 }
 
 TEST(ClickTarget, TheRealLevelsLetAClickThroughButNoPointerOrATargetProcessOrTokenDeniedBlock) {
