@@ -54,7 +54,7 @@ ClickTiming MeasureClickTiming(const std::string& label, const std::string& even
                                                                        {"Hide", "0"},
                                                                        {"Loop", "True"},
                                                                        {"OnTop", "0"}})
-        RegSetKeyValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Talvick Software\\Clikpad", name.c_str(), REG_SZ, text.c_str(),
+        RegSetKeyValueA(HKEY_CURRENT_USER, "SOFTWARE\\Talvick Software\\Clikpad", name.c_str(), REG_SZ, text.c_str(),
                         static_cast<DWORD>(text.size() + 1));
     std::vector<int> intervals;
     for (const auto& element : TimeText::splitEvents(events)) intervals.push_back(*TimeText::eventValue(element));
