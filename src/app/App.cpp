@@ -7,6 +7,7 @@ App::App() {
 }
 
 App::~App() {
+    clickList_.reset();
     hotKeys_.reset();
     about_.reset();
     settings_.reset();
@@ -34,7 +35,13 @@ void App::showHotKeys(Dialog::Holds holds) {
     hotKeys_->Show(holds);
 }
 
+void App::showClickList(Dialog::Holds holds) {
+    if (!clickListDialog()) clickList_ = std::make_unique<frmClickList>(*main_);
+    clickList_->Show(holds);
+}
+
 void App::unloadDialogs() {
+    if (clickList_) clickList_->Unload();
     if (hotKeys_) hotKeys_->Unload();
     if (about_) about_->Unload();
     if (settings_) settings_->Unload();

@@ -7,6 +7,7 @@
 #include "app/FormsHost.h"
 #include "app/frmMain.h"
 #include "settings/frmAbout.h"
+#include "settings/frmClickList.h"
 #include "settings/frmHotKeys.h"
 #include "settings/frmSettings.h"
 
@@ -25,10 +26,12 @@ public:
     bool aboutBoxExists() const { return about_ && about_->exists(); }
     frmAbout* aboutBox() { return aboutBoxExists() ? about_.get() : nullptr; }
     frmHotKeys* hotKeysDialog() { return hotKeys_ && hotKeys_->exists() ? hotKeys_.get() : nullptr; }
+    frmClickList* clickListDialog() { return clickList_ && clickList_->exists() ? clickList_.get() : nullptr; }
 
     frmSettings& liveSettings() override;
     void showAbout(Dialog::Holds holds) override;
     void showHotKeys(Dialog::Holds holds) override;
+    void showClickList(Dialog::Holds holds) override;
     void unloadDialogs() override;
 
 private:
@@ -36,4 +39,5 @@ private:
     std::unique_ptr<frmSettings> settings_;
     std::unique_ptr<frmAbout> about_;
     std::unique_ptr<frmHotKeys> hotKeys_;
+    std::unique_ptr<frmClickList> clickList_;
 };

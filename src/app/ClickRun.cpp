@@ -2,10 +2,16 @@
 
 #include "app/Module1.h"
 #include "mouse/CMouseEvent.h"
+#include "mouse/PointClick.h"
 #include "platform/ClickTarget.h"
+#include "platform/PointPicker.h"
+#include "platform/UserActivity.h"
+#include "platform/Window.h"
 #include "rules/TimeText.h"
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
+#include <chrono>
 #include <limits>
 #include <utility>
 
@@ -20,6 +26,8 @@ bool allElementsUsable(const std::string& events, const std::vector<std::string>
     return true;
 }
 
+POINT screenPoint(ClickPoints::ScreenPoint point) { return {point.x, point.y}; }
+
 }  // namespace
 
 void ClickRun::Start() {
@@ -30,12 +38,16 @@ void ClickRun::Start() {
         return;
     }
     state_.LoopSetting = std::move(stored.loopText);
-    blockedClicksReported_ = false;
+    state_.Points = std::move(stored.clickList.points);
+    state_.Vary = stored.clickList.vary;
+    state_.WaitForUser = stored.clickList.waitForUser;
+    state_.ClickHeld = false;
+    reported_.clear();
     state_.ClickCount = 0;
     state_.EventList = std::move(elements);
     state_.LastEventIndex = static_cast<std::int32_t>(state_.EventList.size()) - 1;
     state_.EventIndex = 0;
-    state_.Countdown = TimeText::eventValue(state_.EventList[0]).value_or(0);  // usable, as checked above
+    state_.Countdown = countdownOf(0);  // usable, as checked above
     controls_.enableTimer(true);
     controls_.setTimerPanel("Timer: " + std::to_string(state_.Countdown));
     controls_.setStartEnabled(false);
@@ -66,14 +78,23 @@ void ClickRun::Stop() {
     controls_.setTimerPanel("Timer: 0");
     controls_.setClicksPanel("Clicks: 0");
     controls_.enableTimer(false);
+    state_.ClickHeld = false;
+    ClearAdReference();
+}
+
+void ClickRun::ClearAdReference() {
     state_.AdReferenceCaptured = false;
+    state_.PointReferenceColors.clear();
 }
 
 void ClickRun::Tick() {
     // A hand-edited time of 0 or less falls on and on; it must not wrap around.
-    if (state_.Countdown > std::numeric_limits<std::int32_t>::min()) --state_.Countdown;
+    if (!state_.ClickHeld && state_.Countdown > std::numeric_limits<std::int32_t>::min()) --state_.Countdown;
     if (state_.Countdown == 0) {
-        if (clickAllowed()) click();
+        const auto point = pointOf(state_.EventIndex);
+        state_.ClickHeld = clickHeld(point);
+        if (state_.ClickHeld) return showCountdownAndClicks();  // still running: the click waits
+        clickOnce(point);
         const bool lastElement = state_.EventIndex == state_.LastEventIndex;
         if (lastElement && !SettingsStore::loopsOnRun(state_.LoopSetting)) {
             controls_.enableTimer(false);
@@ -82,17 +103,51 @@ void ClickRun::Tick() {
             return;
         }
         if (++state_.EventIndex > state_.LastEventIndex) state_.EventIndex = 0;
-        state_.Countdown =
-            TimeText::eventValue(state_.EventList[static_cast<std::size_t>(state_.EventIndex)]).value_or(0);
+        state_.Countdown = countdownOf(state_.EventIndex);
     }
     showCountdownAndClicks();
     if (state_.ClickCount >= kClickCountWrap) state_.ClickCount = 0;
 }
 
-bool ClickRun::clickAllowed() {
+std::uint32_t ClickRun::freshSeed() {
+    const auto now = static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return std::random_device()() ^ now;
+}
+
+std::int32_t ClickRun::countdownOf(std::int32_t index) {
+    const std::int32_t time = TimeText::eventValue(state_.EventList[static_cast<std::size_t>(index)]).value_or(0);
+    return ClickPoints::variedTime(time, state_.Vary, random_);
+}
+
+std::optional<ClickPoints::ScreenPoint> ClickRun::pointOf(std::int32_t index) const {
+    const auto at = static_cast<std::size_t>(index);
+    return at < state_.Points.size() ? state_.Points[at] : std::nullopt;
+}
+
+// A click waits while a point is being picked, where it would land on the picker, and
+// a click at a point while the user works, so that the pointer is not taken from them
+// (a point on no monitor is not clicked: nothing to wait for).
+bool ClickRun::clickHeld(const std::optional<ClickPoints::ScreenPoint>& point) const {
+    if (PointPicker::picking()) return true;
+    return point && state_.WaitForUser && onAMonitor(screenPoint(*point)) && userActiveRecently();
+}
+
+void ClickRun::clickOnce(const std::optional<ClickPoints::ScreenPoint>& point) {
+    // A point on a monitor that is gone would be clicked somewhere else, if anywhere.
+    if (point && !onAMonitor(screenPoint(*point))) return skipped(RunControls::Skipped::PointOffScreen);
+    if (clickAllowed(point)) click(point);
+}
+
+// The run's first click at the pointer, and the first at each point, sets the colour
+// every later click there must find.
+bool ClickRun::clickAllowed(const std::optional<ClickPoints::ScreenPoint>& point) {
     if (!choices_.adDetectorOn()) return true;
+    if (point) {
+        const std::uint32_t colour = pixelAt(screenPoint(*point));
+        const auto [reference, first] = state_.PointReferenceColors.try_emplace(*point, colour);
+        return first || reference->second == colour;
+    }
     if (!state_.AdReferenceCaptured) {
-        // The run's first click sets the colour every later click must find.
         state_.AdReferenceColor = PixelUnderCursor();
         state_.AdReferenceCaptured = true;
         return true;
@@ -100,18 +155,26 @@ bool ClickRun::clickAllowed() {
     return PixelUnderCursor() == state_.AdReferenceColor;
 }
 
-void ClickRun::click() {
+void ClickRun::click(const std::optional<ClickPoints::ScreenPoint>& point) {
     // A click into a program of higher rights never arrives: it is neither sent nor
     // counted, and the run goes on, so that the next one lands when the target changes.
-    if (ClickTarget::blockedUnderPointer()) {
-        if (!std::exchange(blockedClicksReported_, true)) controls_.reportBlockedClicks();
-        return;
-    }
+    if (point ? ClickTarget::blockedAt(screenPoint(*point)) : ClickTarget::blockedUnderPointer())
+        return skipped(RunControls::Skipped::Blocked);
     const std::int32_t button = choices_.primaryButton() ? CMouseEvent::kPrimary : CMouseEvent::kSecondary;
-    CMouseEvent mouse;
-    mouse.ButtonPress(button);
-    mouse.ButtonRelease(button);
+    if (point) {
+        clickAtPoint(screenPoint(*point), button);
+    } else {
+        CMouseEvent mouse;
+        mouse.ButtonPress(button);
+        mouse.ButtonRelease(button);
+    }
     ++state_.ClickCount;
+}
+
+void ClickRun::skipped(RunControls::Skipped why) {
+    if (std::find(reported_.begin(), reported_.end(), why) != reported_.end()) return;
+    reported_.push_back(why);
+    controls_.reportSkippedClicks(why);
 }
 
 void ClickRun::showCountdownAndClicks() {

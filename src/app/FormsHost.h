@@ -11,8 +11,9 @@ public:
     virtual frmSettings& liveSettings() = 0;
     // Shows the About box, made when absent; an open box is shown as it is.
     virtual void showAbout(Dialog::Holds holds) = 0;
-    // Shows the Hot Keys dialog, made afresh from the store when absent.
+    // Shows the Hot Keys dialog, or the Click List, made afresh from the store when absent.
     virtual void showHotKeys(Dialog::Holds holds) = 0;
+    virtual void showClickList(Dialog::Holds holds) = 0;
     virtual void unloadDialogs() = 0;
 
 protected:

@@ -45,6 +45,7 @@ constexpr const char* kClicksTip = "Total number of clicks/games played";
 constexpr Menu::Item kOptionsMenu[] = {{frmMain::mnuSettings, "&Settings"},
                                        {frmMain::mnuAlwaysOnTop, "&Always On Top"},
                                        {frmMain::mnuHotKeys, "Hot Keys..."},
+                                       {frmMain::mnuClickList, "&Click List..."},
                                        {0, nullptr},
                                        {frmMain::mnuExit, "E&xit"}};
 constexpr Menu::Item kHelpMenu[] = {{frmMain::mnuContents, "Contents\tF1"},
@@ -90,7 +91,7 @@ void frmMain::createWindowAndControls() {
     SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
 
     fitStatusPanels();
-    blockedNotice_.attach(hwnd(), control(StatusBar1));
+    notice_.attach(hwnd(), control(StatusBar1));
     panelTips_.add(control(StatusBar2), 1, kTimerTip);
     panelTips_.add(control(StatusBar2), 2, kClicksTip);
     run_.Stop();  // the controls as a stopped run shows them
@@ -110,6 +111,7 @@ void frmMain::connectHandlers() {
     onCommand(mnuHiddenAbout, [this] { forms_.showAbout(Dialog::Holds::Nothing); });
     onCommand(mnuAlwaysOnTop, [this] { mnuAlwaysOnTop_Click(); });
     onCommand(mnuHotKeys, [this] { mnuHotKeys_Click(); });
+    onCommand(mnuClickList, [this] { mnuClickList_Click(); });
     onCommand(mnuContents, [this] { mnuContents_Click(); });
     onCommand(mnuExit, [this] { SendMessageA(hwnd(), WM_CLOSE, 0, 0); });
     onCommand(mnuHiddenExit, [this] { mnuHiddenExit_Click(); });
@@ -175,10 +177,10 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     switch (message) {
     case WM_SIZE:
         Form_Resize();
-        blockedNotice_.followWindow();
+        notice_.followWindow();
         return false;
     case WM_MOVE:
-        blockedNotice_.followWindow();
+        notice_.followWindow();
         return false;
     case WM_CLOSE:
         Form_Unload();
@@ -206,7 +208,7 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
 }
 
 void frmMain::setStartEnabled(bool enabled) {
-    if (enabled) blockedNotice_.hide();  // the run it spoke of has ended
+    if (enabled) notice_.hide();  // the run it spoke of has ended
     runFocus_.enable(control(Command1), enabled);
     Menu::setEnabled(mnuHidden(), mnuHiddenStart, enabled);
 }
@@ -273,11 +275,12 @@ void frmMain::reportUnusableTimes() {
                 CLIKPAD_PRODUCT_NAME);
 }
 
-void frmMain::reportBlockedClicks() {
-    static_assert(std::char_traits<char>::length(BlockedClicksNotice::kText) < sizeof NOTIFYICONDATAA{}.szInfo,
-                  "the notification balloon would cut the notice short");
-    if (besideClock_) return tray_.showBalloon(BlockedClicksNotice::kTitle, BlockedClicksNotice::kText);
-    blockedNotice_.show();
+void frmMain::reportSkippedClicks(Skipped why) {
+    static_assert(RunNotice::kLongestText < sizeof NOTIFYICONDATAA{}.szInfo,
+                  "the notification balloon would cut a notice short");
+    const RunNotice::Text& notice = why == Skipped::Blocked ? RunNotice::kBlockedClicks : RunNotice::kPointOffScreen;
+    if (besideClock_) return tray_.showBalloon(notice.title, notice.text);
+    notice_.show(notice);
 }
 
 bool frmMain::adDetectorOn() { return forms_.liveSettings().adDetectorOn(); }

@@ -2,11 +2,11 @@
 // hidden popup menu of the notification icon. Creating it is the program's start.
 #pragma once
 
-#include "app/BlockedClicksNotice.h"
 #include "app/ClickRun.h"
 #include "app/FormsHost.h"
 #include "app/RunButtonFocus.h"
 #include "app/RunHotKeys.h"
+#include "app/RunNotice.h"
 #include "app/TrayIcon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
@@ -35,6 +35,7 @@ public:
         mnuContents,
         mnuAbout,
         mnuHotKeys,
+        mnuClickList,
         mnuHiddenStart = 2101,
         mnuHiddenPause,
         mnuHiddenStop,
@@ -71,8 +72,8 @@ public:
     void setClicksPanel(const std::string& text) override;
     void enableTimer(bool enabled) override;
     void reportUnusableTimes() override;
-    void reportBlockedClicks() override;
-    const Balloon& blockedClicksNotice() const { return blockedNotice_.balloon(); }
+    void reportSkippedClicks(Skipped why) override;
+    const Balloon& runNotice() const { return notice_.balloon(); }
 
     // ClickChoices: read from the live settings, made afresh when absent
     bool adDetectorOn() override;
@@ -102,6 +103,7 @@ private:
     // Menu commands
     void mnuSettings_Click();
     void mnuHotKeys_Click();
+    void mnuClickList_Click();
     void showHotKeysInPopup();
     void hotKey_Pressed(WPARAM id);
     void mnuHiddenSettings_Click();
@@ -126,7 +128,7 @@ private:
     RunButtonFocus runFocus_;
     OwnedBitmap picture_;
     PanelTips panelTips_;
-    BlockedClicksNotice blockedNotice_;
+    RunNotice notice_;
     WindowTimer timer_{1, 1000};
     ClickRun run_{*this, *this};
 };

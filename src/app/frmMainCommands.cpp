@@ -12,6 +12,8 @@ void frmMain::mnuSettings_Click() { forms_.liveSettings().Show(Dialog::Holds::Ma
 
 void frmMain::mnuHotKeys_Click() { forms_.showHotKeys(Dialog::Holds::MainWindow); }
 
+void frmMain::mnuClickList_Click() { forms_.showClickList(Dialog::Holds::MainWindow); }
+
 void frmMain::mnuHiddenSettings_Click() { forms_.liveSettings().Show(); }
 
 void frmMain::mnuAbout_Click() { forms_.showAbout(Dialog::Holds::MainWindow); }

@@ -40,10 +40,20 @@ std::optional<std::uint32_t> integrityLevelOf(HWND window) {
 
 std::optional<std::uint32_t> ownIntegrityLevel() { return levelOfProcess(GetCurrentProcess()); }
 
+namespace {
+bool blockedOnInputDesktop(POINT point) {
+    return blocks(integrityLevelOf(WindowFromPoint(point)), ownIntegrityLevel());
+}
+}  // namespace
+
 bool blockedUnderPointer() {
     POINT pointer{};
-    if (!current.cursorPos(&pointer)) return true;
-    return blocks(integrityLevelOf(WindowFromPoint(pointer)), ownIntegrityLevel());
+    return !current.cursorPos(&pointer) || blockedOnInputDesktop(pointer);
+}
+
+bool blockedAt(POINT point) {
+    POINT pointer{};
+    return !current.cursorPos(&pointer) || blockedOnInputDesktop(point);
 }
 
 Queries replaceQueries(Queries queries) { return std::exchange(current, queries); }

@@ -20,10 +20,12 @@ inline constexpr std::uint32_t kAboveEveryLevel = 0xFFFFFFFF;
 std::optional<std::uint32_t> integrityLevelOf(HWND window);
 std::optional<std::uint32_t> ownIntegrityLevel();
 
-// The decision for the window under the pointer, made afresh at each click. Without a
-// pointer position Clikpad is not on the input desktop (a locked screen, a UAC prompt,
-// the Ctrl+Alt+Del screen), where Windows drops every click: blocked.
+// The decision for the window under the pointer, or at a point of the desktop, made
+// afresh at each click. Without a pointer position Clikpad is not on the input desktop
+// (a locked screen, a UAC prompt, the Ctrl+Alt+Del screen), where Windows drops every
+// click: blocked.
 bool blockedUnderPointer();
+bool blockedAt(POINT point);
 
 // The system queries the decision rests on. Tests put failing ones in place (Wine
 // has no lock screen and no integrity isolation) and get the old ones back.

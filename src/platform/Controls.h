@@ -6,7 +6,7 @@
 
 #include <string>
 
-enum class ControlKind { Frame, PushButton, OptionButton, CheckBox, TextBox, Label, PictureBox, StatusBar, HotKey };
+enum class ControlKind { Frame, PushButton, OptionButton, CheckBox, TextBox, Label, PictureBox, StatusBar, HotKey, ListBox };
 
 struct ControlLayout {
     const char* name;

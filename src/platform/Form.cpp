@@ -65,6 +65,9 @@ ClassAndStyle classAndStyleOf(const ControlLayout& spec) {
         return {STATUSCLASSNAMEA, child | CCS_NOPARENTALIGN | CCS_NORESIZE, 0};
     case ControlKind::HotKey:
         return {HOTKEY_CLASSA, child | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
+    case ControlKind::ListBox:
+        return {"LISTBOX", child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+                WS_EX_CLIENTEDGE};
     }
     return {"STATIC", child, 0};
 }
@@ -191,8 +194,6 @@ bool Form::giveFocusBack() {
     return true;
 }
 
-// Enter, which the dialog manager turns into IDOK for want of a default button,
-// presses the push button that has the focus, and nothing else.
 void Form::pressFocusedButton() {
     HWND focus = GetFocus();
     if (!focus || !IsChild(window_, focus)) return;

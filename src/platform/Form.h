@@ -61,6 +61,9 @@ protected:
     virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // After the window moved to a monitor of another DPI and the layout followed.
     virtual void dpiChanged() {}
+    // Enter, which the dialog manager turns into IDOK for want of a default button,
+    // presses the push button that has the focus, and nothing else.
+    void pressFocusedButton();
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,7 +81,6 @@ private:
     void rescale(UINT dpi, const RECT& suggested);
     void rememberFocus();
     bool giveFocusBack();
-    void pressFocusedButton();
 
     HWND window_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

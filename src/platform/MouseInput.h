@@ -13,4 +13,8 @@ void send(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extraInfo);
 // Puts a sender in place and returns the one it replaced.
 Sender replaceSender(Sender sender);
 
+// The time the system gave the program's own last input (GetLastInputInfo right after
+// it was sent), so that it is not taken for the user's.
+DWORD ownInputTick();
+
 }  // namespace MouseInput

@@ -17,6 +17,12 @@ void centreOnScreen(HWND window) {
 std::uint32_t pixelUnderPointer() {
     POINT pointer{};
     GetCursorPos(&pointer);
-    const WindowDC screen;
-    return GetPixel(screen.get(), pointer.x, pointer.y);
+    return pixelAt(pointer);
 }
+
+std::uint32_t pixelAt(POINT point) {
+    const WindowDC screen;  // the whole desktop, every monitor
+    return GetPixel(screen.get(), point.x, point.y);
+}
+
+bool onAMonitor(POINT point) { return MonitorFromPoint(point, MONITOR_DEFAULTTONULL) != nullptr; }

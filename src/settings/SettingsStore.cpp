@@ -159,11 +159,23 @@ void saveHotKeys(const HotKeys& keys) {
 
 void saveAlwaysOnTop(bool on) { Key().write("OnTop", oneZero(on)); }
 
+ClickList clickList() {
+    Key key;
+    return {ClickPoints::parse(key.read(kPointsValue)), ClickPoints::parseVary(key.read(kVaryValue)),
+            key.read(kWaitForUserValue) != "0"};
+}
+
+void saveClickList(const ClickList& list) {
+    Key key;
+    key.write(kPointsValue, ClickPoints::format(list.points));
+    key.write(kVaryValue, std::to_string(list.vary));
+    key.write(kWaitForUserValue, oneZero(list.waitForUser));
+}
+
 RunSettings forRun() {
     Key key;
-    RunSettings run;
-    run.events = key.read("Events");
-    run.loopText = key.read("Loop");
+    RunSettings run{key.read("Events"), key.read("Loop"), {}};
+    run.clickList = clickList();
     return run;
 }
 

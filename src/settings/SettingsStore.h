@@ -4,6 +4,7 @@
 #pragma once
 
 #include "registry/cRegistry.h"
+#include "rules/ClickPoints.h"
 
 #include <array>
 #include <cstdint>
@@ -36,10 +37,20 @@ struct HotKeys {
     bool operator==(const HotKeys&) const = default;
 };
 
+// Where each time of the list clicks, how much the times vary, and whether a click at
+// a point waits for the user: "Points", "Vary" and "WaitForUser", beside the seven.
+struct ClickList {
+    ClickPoints::PointList points;  // none, or fewer than times: the rest at the pointer
+    int vary = 0;                   // seconds; 0 is off
+    bool waitForUser = true;        // "WaitForUser" is anything but "0"
+    bool operator==(const ClickList&) const = default;
+};
+
 // What a run keeps from its Start.
 struct RunSettings {
     std::string events;
     std::string loopText;  // the run alone ignores case: see loopsOnRun
+    ClickList clickList;
 };
 
 namespace SettingsStore {
@@ -62,8 +73,14 @@ inline constexpr std::string_view kHotKeyRunValue = "HotKeyRun";
 inline constexpr std::string_view kHotKeyStopValue = "HotKeyStop";
 // Every value a user's key takes over from the machine key when it has none of its
 // own ("Ver" apart, which comes last).
-inline constexpr std::array<std::string_view, 8> kCarriedValues{"Button", "DetAd", "Events",        "Hide",
-                                                                "Loop",   "OnTop", kHotKeyRunValue, kHotKeyStopValue};
+inline constexpr std::string_view kPointsValue = "Points";
+inline constexpr std::string_view kVaryValue = "Vary";
+inline constexpr std::string_view kWaitForUserValue = "WaitForUser";
+// clang-format off
+inline constexpr std::array<std::string_view, 11> kCarriedValues{
+    "Button", "DetAd", "Events", "Hide", "Loop", "OnTop", kHotKeyRunValue, kHotKeyStopValue,
+    kPointsValue, kVaryValue, kWaitForUserValue};
+// clang-format on
 
 SettingsLocation machineLocation();
 SettingsLocation userLocation();
@@ -87,6 +104,9 @@ inline constexpr HotKeys kDefaultHotKeys{0x75, 0x76};
 HotKeys hotKeys();
 void saveHotKeys(const HotKeys& keys);
 void saveAlwaysOnTop(bool on);
+// Read at each Start, and by the Click List dialog; no reset writes them.
+ClickList clickList();
+void saveClickList(const ClickList& list);
 RunSettings forRun();
 // Loops when the upper-case text is "TRUE": the one reading rule that ignores case.
 bool loopsOnRun(const std::string& loopText);

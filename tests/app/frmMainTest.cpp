@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -119,6 +120,104 @@ TEST_F(MainWindow, TicksCountDownClickAndMoveThroughTheList) {
     startRun("1");
     main().run().state().ClickCount = 32765;
     EXPECT_EQ(ticks(2), "1/32766 1/1");  // the clicks wrap after 32766
+    user.putText("Vary", "60");          // each countdown a time drawn anew from 5 to 65
+    std::set<int> drawn;
+    for (int run = 0; run < 20; ++run, click(frmMain::Command3)) {
+        startRun("5");
+        drawn.insert(std::stoi(panel(frmMain::StatusBar2, 1).substr(7)));
+    }
+    EXPECT_GT(drawn.size(), 1u);
+    EXPECT_GE(*drawn.begin(), 5);
+    EXPECT_LE(*drawn.rbegin(), 65);
+}
+
+TEST_F(MainWindow, AClickAtAPointLandsThereAndPutsThePointerBackWhereTheUserHadIt) {
+    const TestWindow target({700, 300, 900, 450}, RGB(255, 255, 255)), resting({300, 300, 500, 450}, 0);
+    const POINT at = target.centre(), pointer = resting.centre();
+    const std::string point = std::to_string(at.x) + "," + std::to_string(at.y);
+    start({{"Points", point + ";;" + point}});  // the third after Clikpad's own click at the pointer: no waiting
+    const ScopedSeam<MouseInput::Sender> system(MouseInput::replaceSender, nullptr);
+    startRun("1,1,1");
+    SetCursorPos(pointer.x, pointer.y);
+    pumpFor(1100);  // the user's last move a second ago
+    for (int click = 1; click <= 3; ++click) {
+        tick();
+        pumpFor(100);
+        POINT now{};
+        GetCursorPos(&now);
+        EXPECT_EQ(now.x, pointer.x) << click;
+        EXPECT_EQ(now.y, pointer.y) << click;
+    }
+    const auto clicks = [](const TestWindow& window) {
+        return std::ranges::count(window.received(), WM_LBUTTONDOWN, &ReceivedMessage::message);
+    };
+    EXPECT_EQ(clicks(target), 2);
+    EXPECT_EQ(clicks(resting), 1);
+    EXPECT_EQ(panel(frmMain::StatusBar2, 2), "Clicks: 3");
+}
+
+TEST_F(MainWindow, AClickAtAPointWaitsWhileTheUserWorksOrIsSkippedWhenItIsOnNoScreen) {
+    start({{"Points", "10,10"}});
+    startRun("1");
+    keybd_event(VK_SHIFT, 0x2A, 0, 0);  // the user types
+    keybd_event(VK_SHIFT, 0x2A, KEYEVENTF_KEYUP, 0);
+    EXPECT_EQ(ticks(2), "0/0 0/0");
+    EXPECT_EQ(panel(frmMain::StatusBar1, 1), "Status: Running");
+    pumpFor(1100);
+    EXPECT_EQ(ticks(1), "1/1");  // made once the user has been quiet for a second
+    const DWORD there = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    EXPECT_EQ(mouse.calls(), (std::vector<DWORD>{there, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, there}));
+    click(frmMain::Command3);
+    EXPECT_FALSE(main().runNotice().shown());
+    user.putText("Points", "-30000,-30000");  // a monitor unplugged
+    startRun("1");
+    EXPECT_EQ(ticks(2), "1/0 1/0");
+    EXPECT_TRUE(main().runNotice().shown());
+}
+
+TEST_F(MainWindow, TheAdDetectorHoldsEachPointToTheColourOfItsOwnFirstClick) {
+    TestWindow blue({400, 300, 500, 400}, RGB(0, 0, 255));
+    const TestWindow white({600, 300, 700, 400}, RGB(255, 255, 255));
+    const auto point = [](const TestWindow& window) {
+        return std::to_string(window.centre().x) + "," + std::to_string(window.centre().y);
+    };
+    start({{"DetAd", "True"}, {"Points", point(blue) + ";" + point(white)}, {"WaitForUser", "0"}});
+    startRun("1,1");
+    EXPECT_EQ(ticks(2), "1/1 1/2");
+    blue.repaint(RGB(255, 0, 0));
+    EXPECT_EQ(ticks(2), "1/2 1/3");  // held back at the blue point alone
+}
+
+TEST_F(MainWindow, TheClickListPicksAPointForATimeAndSavesWithoutEndingTheRun) {
+    start({{"Events", "5,10"}, {"Points", "1,2;;3,4"}, {"OnTop", "1"}});
+    click(frmMain::Command1);
+    command(frmMain::mnuClickList);
+    const auto dialog = [this] { return app->clickListDialog(); };
+    const auto box = [&](frmClickList::Control which) { return dialog()->control(which); };
+    EXPECT_FALSE(IsWindowEnabled(main().hwnd()));
+    EXPECT_TRUE(isTopMost(dialog()->hwnd()));
+    EXPECT_EQ(dialog()->rowText(0) + "|" + dialog()->rowText(1), "5\t1, 2|10\tAt the pointer");
+    SendMessageA(box(frmClickList::List1), LB_SETCURSEL, 1, 0);
+    SetFocus(box(frmClickList::List1));
+    whenPickerShows(POINT{321, 345});
+    routeKey(VK_RETURN);  // Enter in the list picks a point for its time
+    EXPECT_EQ(dialog()->rowText(1), "10\t321, 345");
+    SendMessageA(box(frmClickList::List1), LB_SETCURSEL, 0, 0);
+    click(box(frmClickList::Command2));
+    setWindowText(box(frmClickList::Text1), "61");
+    click(box(frmClickList::Command3));
+    EXPECT_EQ(boxes.take(), std::vector<std::string>{"Click List: Vary each time by a whole number of seconds from 0 to 60."});
+    setWindowText(box(frmClickList::Text1), "7");
+    click(box(frmClickList::Check1));
+    click(box(frmClickList::Command3));
+    const Texts saved = user.texts();
+    EXPECT_EQ(saved.at("Points") + "|" + saved.at("Vary") + "|" + saved.at("WaitForUser"), ";321,345;3,4|7|0");
+    EXPECT_EQ(panel(frmMain::StatusBar1, 1), "Status: Running");
+    command(frmMain::mnuClickList);
+    click(box(frmClickList::Command2));
+    routeKey(VK_ESCAPE);
+    EXPECT_EQ(user.texts(), saved);
+    EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
 }
 
 TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndThePixel) {
@@ -150,7 +249,7 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
     start();
     startRun("1");
     EXPECT_EQ(ticks(2), "1/0 1/0");  // the run goes on
-    const Balloon& notice = main().blockedClicksNotice();
+    const Balloon& notice = main().runNotice();
     const POINT tip = notice.pointsAt().value_or(POINT{});
     EXPECT_TRUE(mouse.calls().empty() && notice.shown() && GetFocus() == control(frmMain::Command2));
     RECT window{};

@@ -13,6 +13,8 @@
 using NamedFields = std::vector<std::pair<const char*, std::string>>;
 inline std::string asText(bool value) { return value ? "yes" : "no"; }
 inline std::string asText(const std::string& text) { return text; }
+inline std::string asText(int number) { return std::to_string(number); }
+inline std::string asText(const ClickPoints::PointList& points) { return ClickPoints::format(points); }
 // One field of a state under its own name.
 #define NAMED(state, field) NamedFields::value_type(#field, asText((state).field))
 
@@ -20,6 +22,8 @@ inline NamedFields fieldsOf(const Settings& s) {
     return {NAMED(s, primaryButton), NAMED(s, adDetectorOn),        NAMED(s, events),
             NAMED(s, loop),          NAMED(s, minimizeBesideClock), NAMED(s, alwaysOnTop)};
 }
+
+inline NamedFields fieldsOf(const ClickList& s) { return {NAMED(s, points), NAMED(s, vary), NAMED(s, waitForUser)}; }
 
 template <typename State>
 ::testing::AssertionResult sameState(const State& seen, const State& expected) {

@@ -52,6 +52,25 @@ void routeKey(WPARAM virtualKey) {
     MessageRouter(nullptr, 0).route(message);
 }
 
+void whenPickerShows(std::optional<POINT> clickAt) {
+    static std::optional<POINT> target;
+    static DWORD actedAt;
+    target = clickAt, actedAt = 0;
+    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD now) {
+        HWND overlay = FindWindowA("ClikpadPointPicker", nullptr);
+        if (actedAt && (!overlay || now - actedAt > 5000)) {  // done, or stuck: closed
+            KillTimer(nullptr, timer);
+            if (overlay) PostMessageA(overlay, WM_CLOSE, 0, 0);
+        }
+        if (!overlay || actedAt) return;
+        actedAt = now;
+        if (!target) return keybd_event(VK_ESCAPE, 1, 0, 0), keybd_event(VK_ESCAPE, 1, KEYEVENTF_KEYUP, 0);
+        SetCursorPos(target->x, target->y);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    });
+}
+
 void pumpFor(DWORD milliseconds) {
     pumpUntil([] { return false; }, milliseconds);
 }

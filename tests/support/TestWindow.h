@@ -4,6 +4,7 @@
 #include "platform/Handles.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct ReceivedMessage {
@@ -42,6 +43,10 @@ inline int iconWidth(HICON icon) {
 
 // A key pressed on the focused window, as the program's message loop takes it.
 void routeKey(WPARAM virtualKey);
+
+// What the user does once the point picker shows, through the real pointer and keyboard:
+// a click at the point, or Escape for none. A picker still up after 5 s is closed.
+void whenPickerShows(std::optional<POINT> clickAt);
 
 // Dispatches this thread's messages until the condition holds or the time is up.
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
