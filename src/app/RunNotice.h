@@ -20,7 +20,8 @@ public:
     // Whole wherever they are shown: the notification balloon beside the clock takes 255 characters.
     static constexpr Text kBlockedClicks{
         "Clicks blocked by Windows",
-        "Windows blocks " CLIKPAD_PRODUCT_NAME "'s clicks here: the window under the pointer belongs to a program "
+        "Windows blocks " CLIKPAD_PRODUCT_NAME
+        "'s clicks here: the window under the pointer belongs to a program "
         "with higher rights, or the screen is locked or shows a Windows prompt. They are skipped and not counted. "
         "To click into such a program, run " CLIKPAD_PRODUCT_NAME " as administrator."};
     static constexpr Text kPointOffScreen{

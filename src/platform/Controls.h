@@ -6,7 +6,18 @@
 
 #include <string>
 
-enum class ControlKind { Frame, PushButton, OptionButton, CheckBox, TextBox, Label, PictureBox, StatusBar, HotKey, ListBox };
+enum class ControlKind {
+    Frame,
+    PushButton,
+    OptionButton,
+    CheckBox,
+    TextBox,
+    Label,
+    PictureBox,
+    StatusBar,
+    HotKey,
+    ListBox
+};
 
 struct ControlLayout {
     const char* name;

@@ -31,6 +31,11 @@ void Dialog::Show(Holds holds) {
 void Dialog::Unload() {
     if (!exists()) return;
     unloading();
+    release();
+}
+
+void Dialog::release() {
+    if (!exists()) return;
     if (std::exchange(holding_, false)) std::erase(holders(), this);
     const auto stillHolding = std::find_if(holders().rbegin(), holders().rend(),
                                            [this](const Dialog* other) { return other->mainWindow_ == mainWindow_; });
@@ -38,10 +43,8 @@ void Dialog::Unload() {
     // Windows activates the window below the closing one, which for a topmost dialog
     // may be another program's topmost window: hand activation over first.
     if (GetActiveWindow() == hwnd()) {
-        if (stillHolding != holders().rend())
-            SetActiveWindow((*stillHolding)->hwnd());
-        else if (IsWindowVisible(mainWindow_))
-            SetActiveWindow(mainWindow_);
+        HWND heir = stillHolding != holders().rend() ? (*stillHolding)->hwnd() : mainWindow_;
+        if (IsWindowVisible(heir)) SetActiveWindow(heir);
     }
     destroy();
 }

@@ -20,7 +20,8 @@ public:
 protected:
     // The main window may go first: it is held by its handle, which outlives nothing.
     Dialog(HWND mainWindow, int focusControl) : mainWindow_(mainWindow), focusControl_(focusControl) {}
-    ~Dialog() override { Unload(); }
+    // Without the unloading() hook, which is no longer the derived dialog's here.
+    ~Dialog() override { release(); }
 
     // Just before each showing; a hidden window that is shown gets no size event.
     virtual void beforeShowing() {}
@@ -30,6 +31,8 @@ protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void release();  // the unload step after the hook
+
     HWND mainWindow_;
     int focusControl_;
     bool shownBefore_ = false;

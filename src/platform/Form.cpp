@@ -66,7 +66,8 @@ ClassAndStyle classAndStyleOf(const ControlLayout& spec) {
     case ControlKind::HotKey:
         return {HOTKEY_CLASSA, child | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
     case ControlKind::ListBox:
-        return {"LISTBOX", child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+        return {"LISTBOX",
+                child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
                 WS_EX_CLIENTEDGE};
     }
     return {"STATIC", child, 0};

@@ -51,8 +51,8 @@ void paintLabel(HWND label) {
     GetClientRect(label, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
     FrameRect(dc, &client, GetSysColorBrush(COLOR_INFOTEXT));
-    const OwnedFont font(CreateFontA(-MulDiv(9, static_cast<int>(GetDpiForWindow(label)), 72), 0, 0, 0, FW_NORMAL, 0,
-                                     0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    const OwnedFont font(CreateFontA(-MulDiv(9, static_cast<int>(GetDpiForWindow(label)), 72), 0, 0, 0, FW_NORMAL, 0, 0,
+                                     0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     const SelectedObject selected(dc, font.get());
     char text[64] = {};
     GetWindowTextA(label, text, sizeof text);
@@ -171,10 +171,9 @@ OwnedWindow makeOverlay() {
 
 // Clicks pass through it to the overlay below.
 OwnedWindow makeLabel() {
-    OwnedWindow label(CreateWindowExA(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW |
-                                          WS_EX_NOACTIVATE,
-                                      kLabelClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr));
+    OwnedWindow label(
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                        kLabelClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     if (label) SetLayeredWindowAttributes(label.get(), 0, 255, LWA_ALPHA);
     return label;
 }

@@ -39,12 +39,12 @@ PointList parse(std::string_view text) {
 std::string format(const PointList& points) {
     std::size_t used = points.size();
     while (used > 0 && !points[used - 1]) --used;
-    std::string text;
+    std::string stored;
     for (std::size_t i = 0; i < used; ++i) {
-        if (i) text += ';';
-        if (points[i]) text += std::to_string(points[i]->x) + ',' + std::to_string(points[i]->y);
+        if (i) stored += ';';
+        if (points[i]) stored += std::to_string(points[i]->x) + ',' + std::to_string(points[i]->y);
     }
-    return text;
+    return stored;
 }
 
 std::string text(ScreenPoint point) { return std::to_string(point.x) + ", " + std::to_string(point.y); }

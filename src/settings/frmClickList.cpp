@@ -100,8 +100,10 @@ void frmClickList::Command2_Click() {
 void frmClickList::Command3_Click() {
     const std::string vary = windowText(control(Text1));
     if (ClickPoints::parseVary(vary) == 0 && vary.find_first_not_of('0') != std::string::npos) {
-        showMessage(hwnd(), "Vary each time by a whole number of seconds from 0 to " +
-                                std::to_string(ClickPoints::kMostVary) + ".", kTitle);
+        showMessage(
+            hwnd(),
+            "Vary each time by a whole number of seconds from 0 to " + std::to_string(ClickPoints::kMostVary) + ".",
+            kTitle);
         return;
     }
     SettingsStore::saveClickList(shown());

@@ -13,7 +13,19 @@
 
 class frmClickList : public Dialog {
 public:
-    enum Control { Label1, List1, Command1, Command2, Label2, Text1, Label3, Check1, Command3, Command4, kControlCount };
+    enum Control {
+        Label1,
+        List1,
+        Command1,
+        Command2,
+        Label2,
+        Text1,
+        Label3,
+        Check1,
+        Command3,
+        Command4,
+        kControlCount
+    };
     static constexpr const char* kAtThePointer = "At the pointer";
 
     explicit frmClickList(MainWindowLink& mainWindow);

@@ -206,7 +206,8 @@ TEST_F(MainWindow, TheClickListPicksAPointForATimeAndSavesWithoutEndingTheRun) {
     click(box(frmClickList::Command2));
     setWindowText(box(frmClickList::Text1), "61");
     click(box(frmClickList::Command3));
-    EXPECT_EQ(boxes.take(), std::vector<std::string>{"Click List: Vary each time by a whole number of seconds from 0 to 60."});
+    EXPECT_EQ(boxes.take(),
+              std::vector<std::string>{"Click List: Vary each time by a whole number of seconds from 0 to 60."});
     setWindowText(box(frmClickList::Text1), "7");
     click(box(frmClickList::Check1));
     click(box(frmClickList::Command3));

@@ -41,7 +41,7 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyC
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
     user.putText("HotKeyRun", "0"), user.putText("HotKeyStop", "65536");  // missing: the next test's rows
     EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));             // none at zero, F7 for no word
-    EXPECT_TRUE(sameState(SettingsStore::clickList(), ClickList{}));       // missing: at the pointer, waiting
+    EXPECT_TRUE(sameState(SettingsStore::clickList(), ClickList{}));      // missing: at the pointer, waiting
     user.putText("Points", "1,2;x;3,4"), user.putText("Vary", "7"), user.putText("WaitForUser", "1 ");
     EXPECT_TRUE(sameState(SettingsStore::clickList(), {ClickPoints::parse("1,2;;3,4"), 7, true}));
 }
