@@ -75,7 +75,17 @@ ClassAndStyle classAndStyleOf(const ControlLayout& spec) {
 
 }  // namespace
 
-Form::~Form() { destroy(); }
+Form::~Form() {
+    detach();
+    if (window_) DestroyWindow(window_);
+}
+
+void Form::detach() {
+    if (!window_) return;
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    for (const auto& [control, handler] : controlHandlers_) RemoveWindowSubclass(control, &Form::controlProcedure, 1);
+    controlHandlers_.clear();
+}
 
 void Form::destroy() {
     if (window_) DestroyWindow(window_);  // WM_NCDESTROY clears window_

@@ -1,6 +1,13 @@
 // A top-level window whose controls come from a layout table in twips. The C++
 // object rides on its window; messages reach the form's handlers through one
 // window procedure that lets no exception escape.
+//
+// Life cycle: a form's clean-up (WM_DESTROY and what its controls see as they go) runs
+// from its unload step, which destroys the window while the whole object is there:
+// destroy() called by the form itself, or by its own destructor. ~Form destroys a
+// window still left only after detaching the object from it and its controls, so that
+// no message reaches a form that is half destroyed: a form that must clean up when it
+// is destroyed calls destroy() (or its unload) in its own destructor.
 #pragma once
 
 #include "platform/Controls.h"
@@ -66,6 +73,7 @@ protected:
     void pressFocusedButton();
 
 private:
+    void detach();
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                              DWORD_PTR data);

@@ -141,6 +141,22 @@ TEST_F(FormTest, AFormGivesItsFocusBackAndEnterPressesTheFocusedButtonButAfterAn
               "Run-time error '5':\n\nApplication-defined or object-defined error");
 }
 
+TEST_F(FormTest, NothingReachesAFormWhileItIsDestroyedWithoutAnUnload) {
+    static std::vector<UINT> seen;  // by the first button's handler, which uses the form
+    seen.clear();
+    struct Watched : ButtonForm {
+        Watched() {
+            onControlMessage(0, [](UINT message, WPARAM, LPARAM) { return seen.push_back(message), false; });
+        }
+    };
+    {
+        const Watched form;
+        SetFocus(form.control(0));
+        seen.clear();
+    }
+    EXPECT_EQ(seen, std::vector<UINT>{});
+}
+
 TEST(StatusBar, APanelFitsTheWidestOfItsTextsAndTheSecondIsServedFirst) {
     const TestWindow window({100, 100, 285, 200}, 0);
     HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 185, 25,
