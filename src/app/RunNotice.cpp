@@ -15,7 +15,7 @@ void RunNotice::show(const Text& notice) {
 }
 
 void RunNotice::followWindow() {
-    if (!IsWindowVisible(window_)) return hide();  // beside the clock
+    if (!IsWindowVisible(window_)) return hide();  // hidden behind its notification icon
     if (IsIconic(window_)) {
         if (balloon_.shown()) waitingForWindow_ = true;
         return balloon_.hide();

@@ -1,6 +1,6 @@
 // A notice that clicks of this run were skipped, and why, said without taking the
 // focus: a balloon hanging from the bottom of the main window, which goes with the
-// window when it moves. Beside the clock the icon says it instead. While the window is
+// window when it moves. Minimised to its notification icon, the icon says it instead. While the window is
 // minimised its taskbar button flashes, and the balloon waits for the window.
 #pragma once
 
@@ -17,7 +17,7 @@ public:
         const char* title;
         const char* text;
     };
-    // Whole wherever they are shown: the notification balloon beside the clock takes 255 characters.
+    // Whole wherever they are shown: the notification icon's balloon takes 255 characters.
     static constexpr Text kBlockedClicks{
         "Clicks blocked by Windows",
         "Windows blocks " CLIKPAD_PRODUCT_NAME
@@ -37,7 +37,7 @@ public:
         statusBar_ = statusBar;
     }
     void show(const Text& notice);
-    // After the window moved, was minimised, restored, or hidden beside the clock.
+    // After the window moved, was minimised, restored, or hidden behind its notification icon.
     void followWindow();
     void hide();  // the run it spoke of has ended
     const Balloon& balloon() const { return balloon_; }

@@ -87,7 +87,7 @@ void frmMain::createWindowAndControls() {
     picture_.reset(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_IMAGE1), IMAGE_BITMAP, 0, 0, 0)));
     SendMessageA(control(Image1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
-    // The small image: the icon beside the clock is taken from here.
+    // The small image: the notification icon is taken from here.
     SendMessageA(control(Picture2), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(smallIcon()));
 
     fitStatusPanels();
@@ -121,7 +121,7 @@ void frmMain::connectHandlers() {
         if (timer_.Enabled()) run_.Tick();
     });
     onControlMessage(Picture2, [this](UINT message, WPARAM, LPARAM lParam) {
-        return message == TrayIcon::kCallbackMessage && Picture2_MouseMove(lParam);
+        return message == NotificationIcon::kCallbackMessage && Picture2_MouseMove(lParam);
     });
 }
 
@@ -144,7 +144,7 @@ void frmMain::Show() {
 }
 
 void frmMain::Form_Resize() {
-    if (IsIconic(hwnd()) && !besideClock_ && SettingsStore::minimizeBesideClock()) minimizeBesideClock();
+    if (IsIconic(hwnd()) && !minimizedToIcon_ && SettingsStore::minimizeToNotificationIcon()) minimizeToNotificationIcon();
     if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
 }
 
@@ -171,7 +171,7 @@ void frmMain::fitStatusPanels() {
 bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == taskbarCreated_) {
         // The notification area was made anew; without the icon a hidden window has no way back.
-        if (besideClock_ && !tray_.addAgain()) mnuHiddenRestore_Click();
+        if (minimizedToIcon_ && !icon_.addAgain()) mnuHiddenRestore_Click();
         return false;
     }
     switch (message) {
@@ -195,10 +195,10 @@ bool frmMain::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         result = 0;
         return true;
     case WM_DESTROY:
-        // However the window goes, no dead icon may stay beside the clock, no key
+        // However the window goes, no dead notification icon may stay, no key
         // stays taken from other programs, and the PC may sleep again.
-        if (tray_.shown()) tray_.remove();
-        besideClock_ = false;
+        if (icon_.shown()) icon_.remove();
+        minimizedToIcon_ = false;
         hotKeys_.release();
         KeepAwake::set(false);
         return false;
@@ -279,7 +279,7 @@ void frmMain::reportSkippedClicks(Skipped why) {
     static_assert(RunNotice::kLongestText < sizeof NOTIFYICONDATAA{}.szInfo,
                   "the notification balloon would cut a notice short");
     const RunNotice::Text& notice = why == Skipped::Blocked ? RunNotice::kBlockedClicks : RunNotice::kPointOffScreen;
-    if (besideClock_) return tray_.showBalloon(notice.title, notice.text);
+    if (minimizedToIcon_) return icon_.showBalloon(notice.title, notice.text);
     notice_.show(notice);
 }
 

@@ -7,7 +7,7 @@
 #include "app/RunButtonFocus.h"
 #include "app/RunHotKeys.h"
 #include "app/RunNotice.h"
-#include "app/TrayIcon.h"
+#include "app/NotificationIcon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
@@ -57,7 +57,7 @@ public:
     HMENU mnuHidden() const { return popup_.get(); }
     ClickRun& run() { return run_; }
     const WindowTimer& Timer1() const { return timer_; }
-    const TrayIcon& trayIcon() const { return tray_; }
+    const NotificationIcon& notificationIcon() const { return icon_; }
     static constexpr const char* kHelpFile = "clikpad.chm";
     static constexpr const char* kHelpTopic = "clikpad.htm";
 
@@ -113,15 +113,15 @@ private:
     void mnuHiddenExit_Click();
     void mnuHiddenRestore_Click();
 
-    // Beside the clock
-    void minimizeBesideClock();
-    void putIconBesideClock();
+    // Minimised to the notification icon
+    void minimizeToNotificationIcon();
+    void showNotificationIcon();
     bool Picture2_MouseMove(LPARAM mouseMessage);
     void showPopupMenu();
 
     FormsHost& forms_;
-    TrayIcon tray_;
-    bool besideClock_ = false;
+    NotificationIcon icon_;
+    bool minimizedToIcon_ = false;
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     OwnedMenu popup_;
     RunHotKeys hotKeys_;

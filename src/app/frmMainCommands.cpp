@@ -1,4 +1,4 @@
-// The main window's menu commands and its life beside the clock.
+// The main window's menu commands and its life as a notification icon.
 #include "app/Module1.h"
 #include "app/frmMain.h"
 #include "platform/HtmlHelp.h"
@@ -31,28 +31,28 @@ void frmMain::mnuContents_Click() {
 }
 
 void frmMain::mnuHiddenExit_Click() {
-    tray_.remove();
-    besideClock_ = false;
+    icon_.remove();
+    minimizedToIcon_ = false;
     SendMessageA(hwnd(), WM_CLOSE, 0, 0);
 }
 
 void frmMain::mnuHiddenRestore_Click() {
-    besideClock_ = false;
+    minimizedToIcon_ = false;
     ShowWindow(hwnd(), SW_RESTORE);
-    tray_.remove();
+    icon_.remove();
     ShowWindow(hwnd(), SW_SHOW);
 }
 
-void frmMain::minimizeBesideClock() {
+void frmMain::minimizeToNotificationIcon() {
     ShowWindow(hwnd(), SW_HIDE);
-    besideClock_ = true;
-    putIconBesideClock();
+    minimizedToIcon_ = true;
+    showNotificationIcon();
 }
 
-void frmMain::putIconBesideClock() {
+void frmMain::showNotificationIcon() {
     const auto icon = reinterpret_cast<HICON>(SendMessageA(control(Picture2), STM_GETICON, 0, 0));
     // With no icon the user would have no way back to a hidden window.
-    if (!tray_.add(control(Picture2), icon)) mnuHiddenRestore_Click();
+    if (!icon_.add(control(Picture2), icon)) mnuHiddenRestore_Click();
 }
 
 bool frmMain::Picture2_MouseMove(LPARAM mouseMessage) {

@@ -2,7 +2,7 @@
 
 #include "platform/HotKey.h"
 #include "platform/KeepAwake.h"
-#include "platform/NotifyIcon.h"
+#include "platform/NotificationIcons.h"
 #include "platform/WindowTimer.h"
 #include "rules/NumberedError.h"
 #include "version.h"
@@ -44,7 +44,7 @@ void endWithFatalError(const std::exception_ptr& error) {
     // A running click run must not click on behind the message, nor keep the PC awake
     // or other programs' keys taken while the message waits for the user.
     WindowTimer::stopAll();
-    removeAllNotifyIcons();
+    removeAllNotificationIcons();
     HotKey::unregisterAll();
     KeepAwake::set(false);
     currentEnding(fatalErrorText(error));

@@ -120,7 +120,7 @@ Settings load() {
     settings.primaryButton = isTrue(key.read("Button"));
     settings.adDetectorOn = isTrue(key.read("DetAd"));
     settings.events = key.read("Events");
-    settings.minimizeBesideClock = isOne(key.read("Hide"));
+    settings.minimizeToNotificationIcon = isOne(key.read("Hide"));
     settings.loop = isTrue(key.read("Loop"));
     settings.alwaysOnTop = isOne(key.read("OnTop"));
     return settings;
@@ -131,11 +131,11 @@ void saveDialogSettings(const Settings& settings) {
     key.write("Button", trueFalse(settings.primaryButton));
     key.write("DetAd", trueFalse(settings.adDetectorOn));
     key.write("Events", settings.events);
-    key.write("Hide", oneZero(settings.minimizeBesideClock));
+    key.write("Hide", oneZero(settings.minimizeToNotificationIcon));
     key.write("Loop", trueFalse(settings.loop));
 }
 
-bool minimizeBesideClock() { return isOne(Key().read("Hide")); }
+bool minimizeToNotificationIcon() { return isOne(Key().read("Hide")); }
 
 namespace {
 std::uint16_t hotKeyOf(const std::string& text, std::uint16_t byDefault) {

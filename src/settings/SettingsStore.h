@@ -24,7 +24,7 @@ struct Settings {
     bool primaryButton = false;        // "Button" is "True"
     bool adDetectorOn = false;         // "DetAd" is "True"
     std::string events;                // "Events" as stored
-    bool minimizeBesideClock = false;  // "Hide" is "1"
+    bool minimizeToNotificationIcon = false;  // "Hide" is "1"
     bool loop = false;                 // "Loop" is "True"
     bool alwaysOnTop = false;          // "OnTop" is "1"
 };
@@ -97,7 +97,7 @@ bool resetUnlessCurrentVersion();
 Settings load();
 // The Settings dialog's five, written in that order; "OnTop" and "Ver" are left alone.
 void saveDialogSettings(const Settings& settings);
-bool minimizeBesideClock();  // "Hide" read afresh, at each minimise
+bool minimizeToNotificationIcon();  // "Hide" read afresh, at each minimise
 // "HotKeyRun" and "HotKeyStop", two values beside the seven that no reset writes:
 // the word as decimal text, "0" for none; missing or no such word means F6 and F7.
 inline constexpr HotKeys kDefaultHotKeys{0x75, 0x76};

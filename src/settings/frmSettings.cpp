@@ -77,7 +77,7 @@ void frmSettings::apply(const Settings& settings) {
     setPrimaryButton(settings.primaryButton);
     setAdDetectorOn(settings.adDetectorOn);
     setEventsText(settings.events);
-    setMinimizeBesideClock(settings.minimizeBesideClock);
+    setMinimizeToNotificationIcon(settings.minimizeToNotificationIcon);
     setLoop(settings.loop);
 }
 
@@ -86,7 +86,7 @@ Settings frmSettings::shown() const {
     settings.primaryButton = primaryButton();
     settings.adDetectorOn = adDetectorOn();
     settings.events = eventsText();
-    settings.minimizeBesideClock = minimizeBesideClock();
+    settings.minimizeToNotificationIcon = minimizeToNotificationIcon();
     settings.loop = loop();
     return settings;
 }

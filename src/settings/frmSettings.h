@@ -41,8 +41,8 @@ public:
     void setPrimaryButton(bool primary);
     std::string eventsText() const { return windowText(control(Text1)); }
     void setEventsText(const std::string& text) { setWindowText(control(Text1), text); }
-    bool minimizeBesideClock() const { return isChecked(control(Check1)); }
-    void setMinimizeBesideClock(bool on) { setChecked(control(Check1), on); }
+    bool minimizeToNotificationIcon() const { return isChecked(control(Check1)); }
+    void setMinimizeToNotificationIcon(bool on) { setChecked(control(Check1), on); }
     bool loop() const { return isChecked(control(Option5)); }
     void setLoop(bool loop);
     // All five at once: what the store holds, or what the dialog shows.

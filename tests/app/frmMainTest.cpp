@@ -1,4 +1,4 @@
-// The main window: start-up, the click run, the menus and dialogs, beside the clock.
+// The main window: start-up, the click run, the menus and dialogs, the notification icon.
 #include "AppTesting.h"
 #include "StateFields.h"
 #include "UserInput.h"
@@ -61,7 +61,7 @@ protected:
         user.putText("Loop", loop);
         click(frmMain::Command1);
     }
-    NOTIFYICONDATAA icon() { return main().trayIcon().TrayIconData(); }
+    NOTIFYICONDATAA icon() { return main().notificationIcon().TrayIconData(); }
     // True while the shell holds an icon with this record's window and id.
     static bool shown(NOTIFYICONDATAA record) { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; }
 };
@@ -69,7 +69,7 @@ protected:
 TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
     start(
         {{"Button", "False"}, {"DetAd", "True"}, {"Events", "5,10"}, {"Hide", "1"}, {"Loop", "False"}, {"OnTop", "1"}});
-    EXPECT_TRUE(sameState(settings().shown(), {.adDetectorOn = true, .events = "5,10", .minimizeBesideClock = true}));
+    EXPECT_TRUE(sameState(settings().shown(), {.adDetectorOn = true, .events = "5,10", .minimizeToNotificationIcon = true}));
     EXPECT_TRUE(panel(frmMain::StatusBar1, 2) == "Ad Detector: On" && isTopMost(main().hwnd()) &&
                 Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) && !IsWindowVisible(settings().hwnd()));
     command(frmMain::mnuHiddenSettings);  // the first showing after a start: topmost as the main window
@@ -268,10 +268,10 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
     ShowWindow(main().hwnd(), SW_RESTORE);
     EXPECT_TRUE(notice.shown());
     user.putText("Hide", "1");
-    ShowWindow(main().hwnd(), SW_MINIMIZE);  // beside the clock it goes away, and is not said again
+    ShowWindow(main().hwnd(), SW_MINIMIZE);  // as a notification icon it goes away, and is not said again
     command(frmMain::mnuHiddenRestore);
     ticks(2);
-    EXPECT_FALSE(notice.shown() || main().trayIcon().shown());
+    EXPECT_FALSE(notice.shown() || main().notificationIcon().shown());
 }
 
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlwaysOnTopLeavesTheAboutBoxOnTop) {
@@ -289,7 +289,7 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
         pumpFor(50);
         EXPECT_TRUE(GetForegroundWindow() == main().hwnd() && GetFocus() == control(frmMain::Command1)) << road;
     }
-    user.putText("Hide", "1");  // Settings holds the main window while About comes and goes from beside the clock
+    user.putText("Hide", "1");  // Settings holds the main window while About comes and goes from the icon
     command(frmMain::mnuSettings);
     ShowWindow(main().hwnd(), SW_MINIMIZE);
     command(frmMain::mnuHiddenAbout);
@@ -317,7 +317,7 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
     EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));  // even elevated
     ShowWindow(main().hwnd(), SW_MINIMIZE);                                                     // an ordinary minimise
     pumpFor(50);
-    EXPECT_TRUE(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()) && !main().trayIcon().shown());
+    EXPECT_TRUE(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()) && !main().notificationIcon().shown());
     user.putText("Hide", "1");  // read afresh at each minimise
     Menu::setChecked(main().menuBar(), frmMain::mnuAlwaysOnTop, true);
     ShowWindow(main().hwnd(), SW_RESTORE);

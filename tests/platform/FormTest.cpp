@@ -9,7 +9,7 @@
 #include "platform/Handles.h"
 #include "platform/HotKey.h"
 #include "platform/KeepAwake.h"
-#include "platform/NotifyIcon.h"
+#include "platform/NotificationIcons.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
 #include "registry/RegistryError.h"
@@ -120,7 +120,7 @@ TEST_F(FormTest, AFormGivesItsFocusBackAndEnterPressesTheFocusedButtonButAfterAn
     timer.attach(form.hwnd());
     timer.Enabled(true);
     NOTIFYICONDATAA icon{NOTIFYICONDATAA_V1_SIZE, form.hwnd()};
-    ASSERT_TRUE(notifyIcon(NIM_ADD, &icon));
+    ASSERT_TRUE(notificationIconMessage(NIM_ADD, &icon));
     ASSERT_TRUE(HotKey::registerFor(form.hwnd(), 1, VK_F9));
     static EXECUTION_STATE asked = 0;
     const ScopedSeam<KeepAwake::Setter> awake(KeepAwake::replaceSetter,

@@ -34,7 +34,7 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyC
     user.put("OnTop", REG_BINARY, "1");                         // binary data has none
     // clang-format off
     EXPECT_TRUE(sameState(SettingsStore::load(),
-                          {.primaryButton = true, .adDetectorOn = true, .minimizeBesideClock = true, .loop = true}));
+                          {.primaryButton = true, .adDetectorOn = true, .minimizeToNotificationIcon = true, .loop = true}));
     // clang-format on
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) user.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice

@@ -20,7 +20,7 @@ inline std::string asText(const ClickPoints::PointList& points) { return ClickPo
 
 inline NamedFields fieldsOf(const Settings& s) {
     return {NAMED(s, primaryButton), NAMED(s, adDetectorOn),        NAMED(s, events),
-            NAMED(s, loop),          NAMED(s, minimizeBesideClock), NAMED(s, alwaysOnTop)};
+            NAMED(s, loop),          NAMED(s, minimizeToNotificationIcon), NAMED(s, alwaysOnTop)};
 }
 
 inline NamedFields fieldsOf(const ClickList& s) { return {NAMED(s, points), NAMED(s, vary), NAMED(s, waitForUser)}; }

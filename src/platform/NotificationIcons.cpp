@@ -1,4 +1,4 @@
-#include "platform/NotifyIcon.h"
+#include "platform/NotificationIcons.h"
 
 #include "platform/SystemFunction.h"
 
@@ -23,7 +23,7 @@ bool callShell(DWORD message, NOTIFYICONDATAA* data) {
 
 }  // namespace
 
-bool notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+bool notificationIconMessage(DWORD message, NOTIFYICONDATAA* data) {
     const bool done = callShell(message, data);
     const IconKey key{data->hWnd, data->uID};
     auto& icons = shownIcons();
@@ -34,7 +34,7 @@ bool notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     return done;
 }
 
-void removeAllNotifyIcons() {
+void removeAllNotificationIcons() {
     for (const auto& [window, id] : std::exchange(shownIcons(), {})) {
         NOTIFYICONDATAA data{};
         data.cbSize = NOTIFYICONDATAA_V1_SIZE;

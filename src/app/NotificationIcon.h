@@ -1,13 +1,13 @@
-// The icon beside the clock while the main window is minimised there. Its
+// The notification icon while the main window is minimised to it. Its
 // callback arrives on Picture2's window as WM_MOUSEMOVE carrying the mouse
 // message in lParam.
 #pragma once
 
-#include "platform/NotifyIcon.h"
+#include "platform/NotificationIcons.h"
 
 #include <string>
 
-class TrayIcon {
+class NotificationIcon {
 public:
     static constexpr UINT kId = 1;
     static constexpr UINT kCallbackMessage = WM_MOUSEMOVE;

@@ -1,10 +1,10 @@
-#include "app/TrayIcon.h"
+#include "app/NotificationIcon.h"
 
 #include "version.h"
 
 #include <cstring>
 
-bool TrayIcon::add(HWND callbackWindow, HICON icon) {
+bool NotificationIcon::add(HWND callbackWindow, HICON icon) {
     data_ = {};
     data_.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data_.hWnd = callbackWindow;
@@ -15,21 +15,21 @@ bool TrayIcon::add(HWND callbackWindow, HICON icon) {
     // The tip: the product's name, its terminator, and blanks to the end of the 64 bytes.
     std::memset(data_.szTip, ' ', sizeof data_.szTip);
     std::memcpy(data_.szTip, CLIKPAD_PRODUCT_NAME, sizeof CLIKPAD_PRODUCT_NAME);
-    shown_ = notifyIcon(NIM_ADD, &data_);
+    shown_ = notificationIconMessage(NIM_ADD, &data_);
     return shown_;
 }
 
-bool TrayIcon::addAgain() {
-    shown_ = notifyIcon(NIM_ADD, &data_) || notifyIcon(NIM_MODIFY, &data_);
+bool NotificationIcon::addAgain() {
+    shown_ = notificationIconMessage(NIM_ADD, &data_) || notificationIconMessage(NIM_MODIFY, &data_);
     return shown_;
 }
 
-void TrayIcon::remove() {
-    notifyIcon(NIM_DELETE, &data_);
+void NotificationIcon::remove() {
+    notificationIconMessage(NIM_DELETE, &data_);
     shown_ = false;
 }
 
-void TrayIcon::showBalloon(const std::string& title, const std::string& text) {
+void NotificationIcon::showBalloon(const std::string& title, const std::string& text) {
     // The balloon needs the record's later, longer form; the icon is addressed as before.
     NOTIFYICONDATAA balloon{};
     balloon.cbSize = sizeof balloon;
@@ -39,5 +39,5 @@ void TrayIcon::showBalloon(const std::string& title, const std::string& text) {
     balloon.dwInfoFlags = NIIF_WARNING;
     balloon.szInfoTitle[title.copy(balloon.szInfoTitle, sizeof balloon.szInfoTitle - 1)] = '\0';
     balloon.szInfo[text.copy(balloon.szInfo, sizeof balloon.szInfo - 1)] = '\0';
-    notifyIcon(NIM_MODIFY, &balloon);
+    notificationIconMessage(NIM_MODIFY, &balloon);
 }
