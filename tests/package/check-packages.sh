@@ -4,7 +4,8 @@
 # then the installer run silently into a folder of the user's choice, what it
 # installed and registered; setup run again over the running installed program (an
 # upgrade), then into another folder (the first install is removed), and the
-# registered quiet uninstall while the program runs again.
+# registered quiet uninstall while the program runs again. The version resources
+# of the program, the installer and the uninstaller are read with exiftool.
 #
 #   check-packages.sh <release folder> <version> <folder for Wine's output>
 #
@@ -111,6 +112,21 @@ while [ "$(tr -cd . <<<"$four_part" | wc -c)" -lt 3 ]; do four_part=$four_part.0
 check "clikpad.exe carries the manifest of version $four_part" \
     grep -aqF "name=\"TalvickSoftware.Clikpad\" version=\"$four_part\"" "$scratch/clikpad.exe"
 
+# The version resource as the file's Properties show it, every field.
+described() {  # <file> <description> <original file name>
+    local want got
+    want=$(printf '%s\n' "FileVersionNumber: $four_part" "ProductVersionNumber: $four_part" \
+        "CompanyName: Talvick Software" "FileDescription: $2" "ProductName: Clikpad" \
+        "ProductVersion: $version" "FileVersion: $version" "OriginalFileName: $3" \
+        "LegalCopyright: Copyright (C) Talvick Software")
+    got=$(exiftool -S -FileVersionNumber -ProductVersionNumber -CompanyName -FileDescription -ProductName \
+        -ProductVersion -FileVersion -OriginalFileName -LegalCopyright "$1")
+    [ "$got" = "$want" ] && return 0
+    diff <(echo "$want") <(echo "$got") | sed -n 's/^</      expected /p; s/^>/      saw      /p'
+    return 1
+}
+check "clikpad.exe: version resource" described "$scratch/clikpad.exe" Clikpad clikpad.exe
+check "setup.exe: version resource" described "$setup" "Clikpad $version Setup" "Clikpad-$version-setup.exe"
 start_and_close "unpacked clikpad.exe" "C:\\$(basename "$scratch")\\clikpad.exe"
 check "the program wrote its settings" key_exists "$settings_key"
 
@@ -120,6 +136,8 @@ check "setup.exe /S /D=$win_install_dir exits with 0" [ $? -eq 0 ]
 check "installed: clikpad.exe, clikpad.chm, README.txt, uninstall.exe" \
     test "$(cd "$install_dir" && ls | sort | tr '\n' ' ')" = "README.txt clikpad.chm clikpad.exe uninstall.exe "
 check "installed clikpad.exe is the zip's" cmp -s "$install_dir/clikpad.exe" "$scratch/clikpad.exe"
+check "installed uninstall.exe: version resource" \
+    described "$install_dir/uninstall.exe" "Clikpad $version Uninstall" uninstall.exe
 check "Start-menu shortcut to the installed program" grep -aqF "$win_install_dir\\clikpad.exe" "$shortcut"
 
 entry=$(wine reg query "$uninstall_key" 2>>"$log" | tr -d '\r')
