@@ -25,6 +25,10 @@ install_missing_packages() {
     [ -f /usr/share/wine/fonts/sserife.fon ] || wanted+=(fonts-wine)
     command -v chmcmd >/dev/null || wanted+=(fp-utils)
     command -v makensis >/dev/null || wanted+=(nsis)
+    # The release tests: signing with a throwaway certificate, version resources.
+    command -v osslsigncode >/dev/null || wanted+=(osslsigncode)
+    command -v openssl >/dev/null || wanted+=(openssl)
+    command -v exiftool >/dev/null || wanted+=(libimage-exiftool-perl)
     command -v Xvfb >/dev/null || wanted+=(xvfb)
     command -v xdpyinfo >/dev/null || wanted+=(x11-utils)
     [ -f /usr/src/googletest/CMakeLists.txt ] || wanted+=(googletest)

@@ -3,7 +3,9 @@
 # the zip unpacked into a folder of its own and the program started from there;
 # then the installer run silently into a folder of the user's choice, what it
 # installed and registered; setup run again over the running installed program (an
-# upgrade), and the registered quiet uninstall while the program runs again.
+# upgrade), then into another folder (the first install is removed), and the
+# registered quiet uninstall while the program runs again. The version resources
+# of the program, the installer and the uninstaller are read with exiftool.
 #
 #   check-packages.sh <release folder> <version> <folder for Wine's output>
 #
@@ -22,6 +24,8 @@ drive_c="$WINEPREFIX/drive_c"
 default_dir="$drive_c/Program Files/Clikpad"
 install_dir="$drive_c/Apps/Clikpad"  # chosen at the first install
 win_install_dir='C:\Apps\Clikpad'
+moved_dir="$drive_c/Apps/Clikpad2"  # chosen at a later upgrade
+win_moved_dir='C:\Apps\Clikpad2'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Clikpad.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clikpad'
 settings_key='HKLM\SOFTWARE\Talvick Software\Clikpad'
@@ -85,7 +89,8 @@ start_and_close() {  # <what> <program path as Wine takes it>
 clean_up() {
     win taskkill /f /im clikpad.exe
     [ -f "$install_dir/uninstall.exe" ] && win "$win_install_dir\\uninstall.exe" /S "_?=$win_install_dir"
-    rm -rf "$install_dir" "$default_dir" "$shortcut" ${scratch:+"$scratch"} "$drive_c"/users/*/Temp/~nsu*.tmp
+    [ -f "$moved_dir/uninstall.exe" ] && win "$win_moved_dir\\uninstall.exe" /S "_?=$win_moved_dir"
+    rm -rf "$install_dir" "$moved_dir" "$default_dir" "$shortcut" ${scratch:+"$scratch"} "$drive_c"/users/*/Temp/~nsu*.tmp
     rmdir "$drive_c/Apps" 2>/dev/null
     win reg delete "$uninstall_key" /f
     return 0
@@ -106,6 +111,22 @@ four_part=$version
 while [ "$(tr -cd . <<<"$four_part" | wc -c)" -lt 3 ]; do four_part=$four_part.0; done
 check "clikpad.exe carries the manifest of version $four_part" \
     grep -aqF "name=\"TalvickSoftware.Clikpad\" version=\"$four_part\"" "$scratch/clikpad.exe"
+
+# The version resource as the file's Properties show it, every field.
+described() {  # <file> <description> <original file name>
+    local want got
+    want=$(printf '%s\n' "FileVersionNumber: $four_part" "ProductVersionNumber: $four_part" \
+        "CompanyName: Talvick Software" "FileDescription: $2" "ProductName: Clikpad" \
+        "ProductVersion: $version" "FileVersion: $version" "OriginalFileName: $3" \
+        "LegalCopyright: Copyright (C) Talvick Software")
+    got=$(exiftool -S -FileVersionNumber -ProductVersionNumber -CompanyName -FileDescription -ProductName \
+        -ProductVersion -FileVersion -OriginalFileName -LegalCopyright "$1")
+    [ "$got" = "$want" ] && return 0
+    diff <(echo "$want") <(echo "$got") | sed -n 's/^</      expected /p; s/^>/      saw      /p'
+    return 1
+}
+check "clikpad.exe: version resource" described "$scratch/clikpad.exe" Clikpad clikpad.exe
+check "setup.exe: version resource" described "$setup" "Clikpad $version Setup" "Clikpad-$version-setup.exe"
 start_and_close "unpacked clikpad.exe" "C:\\$(basename "$scratch")\\clikpad.exe"
 check "the program wrote its settings" key_exists "$settings_key"
 
@@ -115,6 +136,8 @@ check "setup.exe /S /D=$win_install_dir exits with 0" [ $? -eq 0 ]
 check "installed: clikpad.exe, clikpad.chm, README.txt, uninstall.exe" \
     test "$(cd "$install_dir" && ls | sort | tr '\n' ' ')" = "README.txt clikpad.chm clikpad.exe uninstall.exe "
 check "installed clikpad.exe is the zip's" cmp -s "$install_dir/clikpad.exe" "$scratch/clikpad.exe"
+check "installed uninstall.exe: version resource" \
+    described "$install_dir/uninstall.exe" "Clikpad $version Uninstall" uninstall.exe
 check "Start-menu shortcut to the installed program" grep -aqF "$win_install_dir\\clikpad.exe" "$shortcut"
 
 entry=$(wine reg query "$uninstall_key" 2>>"$log" | tr -d '\r')
@@ -144,8 +167,20 @@ check "upgraded in the first install's folder, nothing in Program Files" \
 entry=$(wine reg query "$uninstall_key" 2>>"$log" | tr -d '\r')
 check "the uninstall entry still names that folder" [ "$(value InstallLocation)" = "$win_install_dir" ]
 
+echo "-- an upgrade into another folder"
+win "$setup" /S "/D=$win_moved_dir"
+check "setup.exe /S /D=$win_moved_dir exits with 0" [ $? -eq 0 ]
+check "the first install's folder removed" test ! -e "$install_dir"
+check "$win_moved_dir holds the program and its uninstaller" \
+    test -f "$moved_dir/clikpad.exe" -a -f "$moved_dir/uninstall.exe"
+check "one Start-menu shortcut, to $win_moved_dir" \
+    test "$(ls "$(dirname "$shortcut")" | grep -ci clikpad)" = 1 -a -n "$(grep -alF "$win_moved_dir\\clikpad.exe" "$shortcut")"
+entry=$(wine reg query "$uninstall_key" 2>>"$log" | tr -d '\r')
+check "the uninstall entry names $win_moved_dir" [ "$(value InstallLocation)" = "$win_moved_dir" ]
+check "settings key kept" key_exists "$settings_key"
+
 echo "-- the registered quiet uninstall while the program runs"
-start_program "installed clikpad.exe" "$win_install_dir\\clikpad.exe"
+start_program "installed clikpad.exe" "$win_moved_dir\\clikpad.exe"
 quiet=$(value QuietUninstallString)
 if [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]]; then
     # The uninstaller runs on from a copy of itself in %TEMP% and returns at once:
@@ -155,7 +190,7 @@ if [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]]; then
 fi
 check "the running program was closed first" program_ended
 check "uninstall entry removed" key_missing "$uninstall_key"
-check "$win_install_dir removed" test ! -e "$install_dir"
+check "$win_moved_dir removed" test ! -e "$moved_dir"
 check "Start-menu shortcut removed" test ! -e "$shortcut"
 check "settings key kept" key_exists "$settings_key"
 
