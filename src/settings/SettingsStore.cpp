@@ -48,6 +48,8 @@ public:
         }
     }
     bool writable() {
+        registry_.ClassKey(at_.hive);
+        registry_.SectionKey(at_.path);
         try {
             return registry_.CreateKey();
         } catch (const RegistryError&) {

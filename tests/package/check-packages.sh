@@ -28,7 +28,8 @@ moved_dir="$drive_c/Apps/Clikpad2"  # chosen at a later upgrade
 win_moved_dir='C:\Apps\Clikpad2'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Clikpad.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clikpad'
-settings_key='HKLM\SOFTWARE\Talvick Software\Clikpad'
+settings_key='HKCU\SOFTWARE\Talvick Software\Clikpad'      # the user's own
+machine_copy='HKLM\SOFTWARE\Talvick Software\Clikpad'      # kept by a start that may write it, as under Wine
 mkdir -p "$work"
 log="$work/wine.log"  # Wine's helpers keep pipes open: its output goes to a file
 : >"$log"
@@ -98,6 +99,7 @@ clean_up() {
 trap clean_up EXIT
 clean_up
 win reg delete "$settings_key" /f
+win reg delete "$machine_copy" /f
 
 check "release has the zip, the installer and SHA256SUMS" test -f "$zip" -a -f "$setup" -a -f "$release/SHA256SUMS"
 check "SHA256SUMS matches both" bash -c "cd '$release' && sha256sum --quiet -c SHA256SUMS"
@@ -129,6 +131,7 @@ check "clikpad.exe: version resource" described "$scratch/clikpad.exe" Clikpad c
 check "setup.exe: version resource" described "$setup" "Clikpad $version Setup" "Clikpad-$version-setup.exe"
 start_and_close "unpacked clikpad.exe" "C:\\$(basename "$scratch")\\clikpad.exe"
 check "the program wrote its settings" key_exists "$settings_key"
+check "and their copy in the machine key" key_exists "$machine_copy"
 
 echo "-- the installer, into a folder of the user's choice"
 win "$setup" /S "/D=$win_install_dir"
