@@ -7,9 +7,12 @@
 #include "platform/MessageFilter.h"
 
 #include <commctrl.h>
+#include <gmock/gmock.h>
 
 #include <functional>
 #include <set>
+
+using ::testing::IsEmpty;
 
 namespace {
 
@@ -69,12 +72,15 @@ protected:
 TEST_F(MainWindow, StoredSettingsComeIntoForceAtStartUp) {
     start(
         {{"Button", "False"}, {"DetAd", "True"}, {"Events", "5,10"}, {"Hide", "1"}, {"Loop", "False"}, {"OnTop", "1"}});
-    EXPECT_TRUE(sameState(settings().shown(), {.adDetectorOn = true, .events = "5,10", .minimizeToNotificationIcon = true}));
-    EXPECT_TRUE(panel(frmMain::StatusBar1, 2) == "Ad Detector: On" && isTopMost(main().hwnd()) &&
-                Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop) && !IsWindowVisible(settings().hwnd()));
+    EXPECT_TRUE(
+        sameState(settings().shown(), {.adDetectorOn = true, .events = "5,10", .minimizeToNotificationIcon = true}));
+    EXPECT_EQ(panel(frmMain::StatusBar1, 2), "Ad Detector: On");
+    EXPECT_TRUE(
+        allHold({FACT(isTopMost(main().hwnd())), FACT(Menu::isChecked(main().menuBar(), frmMain::mnuAlwaysOnTop)),
+                 FACT(!IsWindowVisible(settings().hwnd()))}));
     command(frmMain::mnuHiddenSettings);  // the first showing after a start: topmost as the main window
     command(frmMain::mnuHiddenAbout);
-    EXPECT_TRUE(isTopMost(settings().hwnd()) && !isTopMost(app->aboutBox()->hwnd()));
+    EXPECT_TRUE(allHold({FACT(isTopMost(settings().hwnd())), FACT(!isTopMost(app->aboutBox()->hwnd()))}));
 }
 
 TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
@@ -97,7 +103,8 @@ TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
     EXPECT_TRUE(sameState(shown(), stopped));
     SetFocus(nullptr);  // elsewhere: not ours to move
     command(frmMain::mnuHiddenStart);
-    EXPECT_TRUE(panels() == "5/0" && GetFocus() == nullptr);  // Start begins afresh
+    EXPECT_EQ(panels(), "5/0");  // Start begins afresh
+    EXPECT_EQ(GetFocus(), nullptr);
     click(frmMain::Command3);
     EXPECT_EQ(GetFocus(), control(frmMain::Command1));
     for (const std::string events : {"", "2147483648", "5,1e10"}) startRun(events);  // cannot be counted down
@@ -230,7 +237,8 @@ TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndTheP
     ticks(1);
     settings().setAdDetectorOn(true);  // the next click captures the reference
     EXPECT_EQ(ticks(1), "stopped");
-    EXPECT_TRUE(main().run().state().AdReferenceColor == 0x00FF0000u && !main().run().state().AdReferenceCaptured);
+    EXPECT_EQ(main().run().state().AdReferenceColor, RGB(0, 0, 255));
+    EXPECT_FALSE(main().run().state().AdReferenceCaptured);
     startRun("1");
     ticks(1);
     canvas.repaint(RGB(255, 255, 255));
@@ -252,7 +260,8 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
     EXPECT_EQ(ticks(2), "1/0 1/0");  // the run goes on
     const Balloon& notice = main().runNotice();
     const POINT tip = notice.pointsAt().value_or(POINT{});
-    EXPECT_TRUE(mouse.calls().empty() && notice.shown() && GetFocus() == control(frmMain::Command2));
+    EXPECT_THAT(mouse.calls(), IsEmpty());
+    EXPECT_TRUE(allHold({FACT(notice.shown()), FACT(GetFocus() == control(frmMain::Command2))}));
     RECT window{};
     GetWindowRect(main().hwnd(), &window);
     SetWindowPos(main().hwnd(), nullptr, window.left + 40, window.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -264,14 +273,15 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
     locked = true;                 // said again in the next run, once the minimised window is back
     ShowWindow(main().hwnd(), SW_MINIMIZE);
     command(frmMain::mnuHiddenStart);
-    EXPECT_TRUE(ticks(1) == "1/0" && !notice.shown());
+    EXPECT_EQ(ticks(1), "1/0");
+    EXPECT_FALSE(notice.shown());
     ShowWindow(main().hwnd(), SW_RESTORE);
     EXPECT_TRUE(notice.shown());
     user.putText("Hide", "1");
     ShowWindow(main().hwnd(), SW_MINIMIZE);  // as a notification icon it goes away, and is not said again
     command(frmMain::mnuHiddenRestore);
     ticks(2);
-    EXPECT_FALSE(notice.shown() || main().notificationIcon().shown());
+    EXPECT_TRUE(allHold({FACT(!notice.shown()), FACT(!main().notificationIcon().shown())}));
 }
 
 TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlwaysOnTopLeavesTheAboutBoxOnTop) {
@@ -287,7 +297,9 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
         EXPECT_FALSE(IsWindowEnabled(main().hwnd())) << road;
         roads[road].second();
         pumpFor(50);
-        EXPECT_TRUE(GetForegroundWindow() == main().hwnd() && GetFocus() == control(frmMain::Command1)) << road;
+        EXPECT_TRUE(
+            allHold({FACT(GetForegroundWindow() == main().hwnd()), FACT(GetFocus() == control(frmMain::Command1))}))
+            << road;
     }
     user.putText("Hide", "1");  // Settings holds the main window while About comes and goes from the icon
     command(frmMain::mnuSettings);
@@ -299,11 +311,12 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
     click(settings().control(frmSettings::Command2));
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
     command(frmMain::mnuHiddenAbout);  // from the popup the main window stays enabled
-    EXPECT_TRUE(app->aboutBoxExists() && IsWindowEnabled(main().hwnd()));
+    EXPECT_TRUE(allHold({FACT(app->aboutBoxExists()), FACT(IsWindowEnabled(main().hwnd()))}));
     HWND about = app->aboutBox()->hwnd();  // topmost without Always On Top, and decided once
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
-        EXPECT_TRUE(isTopMost(main().hwnd()) == (stored == "1") && user.texts()["OnTop"] == stored);
+        EXPECT_EQ(isTopMost(main().hwnd()), stored == "1");
+        EXPECT_EQ(user.texts()["OnTop"], stored);
     }
     EXPECT_TRUE(isTopMost(about));
 }
@@ -317,20 +330,22 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
     EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{main().hwnd(), taskbarCreated}}));  // even elevated
     ShowWindow(main().hwnd(), SW_MINIMIZE);                                                     // an ordinary minimise
     pumpFor(50);
-    EXPECT_TRUE(IsIconic(main().hwnd()) && IsWindowVisible(main().hwnd()) && !main().notificationIcon().shown());
+    EXPECT_TRUE(allHold({FACT(IsIconic(main().hwnd())), FACT(IsWindowVisible(main().hwnd())),
+                         FACT(!main().notificationIcon().shown())}));
     user.putText("Hide", "1");  // read afresh at each minimise
     Menu::setChecked(main().menuBar(), frmMain::mnuAlwaysOnTop, true);
     ShowWindow(main().hwnd(), SW_RESTORE);
     ShowWindow(main().hwnd(), SW_MINIMIZE);
     pumpFor(50);
-    EXPECT_TRUE(IsIconic(main().hwnd()) && !IsWindowVisible(main().hwnd()) && shown(icon()));
-    EXPECT_TRUE(icon().hWnd == control(frmMain::Picture2) && iconWidth(icon().hIcon) == GetSystemMetrics(SM_CXSMICON));
+    EXPECT_TRUE(allHold({FACT(IsIconic(main().hwnd())), FACT(!IsWindowVisible(main().hwnd())), FACT(shown(icon()))}));
+    EXPECT_EQ(icon().hWnd, control(frmMain::Picture2));
+    EXPECT_EQ(iconWidth(icon().hIcon), GetSystemMetrics(SM_CXSMICON));
     EXPECT_EQ(std::string(icon().szTip, 64), std::string("Clikpad") + '\0' + std::string(56, ' '));
     for (const bool lost : {true, false}) {  // a restarted shell lost the icon; one that kept it says so too
         NOTIFYICONDATAA held = icon();
         if (lost) Shell_NotifyIconA(NIM_DELETE, &held);
         SendMessageA(main().hwnd(), taskbarCreated, 0, 0);
-        EXPECT_TRUE(shown(icon()) && !IsWindowVisible(main().hwnd())) << lost;
+        EXPECT_TRUE(allHold({FACT(shown(icon())), FACT(!IsWindowVisible(main().hwnd()))})) << lost;
     }
     static RECT menu{};  // where the popup opens, noted by a timer inside the menu's own loop, which it ends
     SetCursorPos(700, 500);
@@ -341,11 +356,12 @@ TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShell
     });
     for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDOWN})
         SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, message);
-    EXPECT_TRUE(menu.left == 700 && menu.top == 500 && !IsWindowVisible(main().hwnd()));
+    EXPECT_EQ(std::pair(menu.left, menu.top), std::pair(700L, 500L));
+    EXPECT_FALSE(IsWindowVisible(main().hwnd()));
     const NOTIFYICONDATAA before = icon();
     SendMessageA(control(frmMain::Picture2), WM_MOUSEMOVE, 0, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(IsWindowVisible(main().hwnd()) && !IsIconic(main().hwnd()) && isTopMost(main().hwnd()) &&
-                !shown(before));
+    EXPECT_TRUE(allHold({FACT(IsWindowVisible(main().hwnd())), FACT(!IsIconic(main().hwnd())),
+                         FACT(isTopMost(main().hwnd())), FACT(!shown(before))}));
 }
 
 TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
@@ -360,7 +376,7 @@ TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
         const NOTIFYICONDATAA before = icon();
         HWND dialog = settings().hwnd();
         road();
-        EXPECT_FALSE(shown(before) || IsWindow(dialog)) << &road - roads;  // unloaded with its dialogs
+        EXPECT_TRUE(allHold({FACT(!shown(before)), FACT(!IsWindow(dialog))})) << &road - roads;  // dialogs unloaded
         app.reset();
     }
 }

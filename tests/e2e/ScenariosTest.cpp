@@ -74,7 +74,9 @@ TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowAndExitsThenNoKeyCanBeWritten
         [&] { return std::ranges::count(target.received(), WM_LBUTTONUP, &ReceivedMessage::message) >= 2; }, 5000));
     chooseMenu('o', 'x');  // while it runs
     DWORD code = 1;
-    EXPECT_TRUE(clikpad->waitForExit() && GetExitCodeProcess(clikpad->handle(), &code) && code == 0);
+    ASSERT_TRUE(clikpad->waitForExit());
+    GetExitCodeProcess(clikpad->handle(), &code);
+    EXPECT_EQ(code, 0u);
 
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Talvick Software");
     makeUnwritable(HKEY_CURRENT_USER);

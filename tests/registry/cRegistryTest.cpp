@@ -1,8 +1,10 @@
 // cRegistry on scratch keys of the real registry: reads, writes, keys, enumeration, file types.
 #include "Recorders.h"
 #include "ScratchKey.h"
+#include "StateFields.h"
 #include "registry/cRegistry.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +12,8 @@
 namespace {
 
 using namespace std::string_literals;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 cRegistry at(const std::string& path, const std::string& valueName = "", std::int32_t valueType = REG_SZ) {
     cRegistry registry;
@@ -74,14 +78,18 @@ TEST(cRegistry, KeysAreMadeFoundListedAndDeletedOrTheFailureIsNamed) {
     key.put("", REG_NONE, "", std::string(255, 'b'));  // the longest name a key may have
     auto deep = at(key.path() + "\\A", "Deep");
     deep.Value(Variant("here"));  // a write makes the whole path
-    EXPECT_TRUE(deep.KeyExists() && deep.CreateKey() && deep.DeleteValue() && deep.DeleteKey() && !deep.KeyExists());
+    EXPECT_TRUE(allHold({FACT(deep.KeyExists()), FACT(deep.CreateKey()), FACT(deep.DeleteValue()),
+                         FACT(deep.DeleteKey()), FACT(!deep.KeyExists())}));
     const std::string section = "-2147483647',Section: '" + key.path() + "\\A";
     EXPECT_EQ(raised([&] { deep.DeleteValue(); }),
               "26001|rules_tests.cRegistry|Failed to open key '" + section + "' for delete access");
     std::vector<std::string> names = {"stale"};
     std::int32_t count = 7;
-    EXPECT_TRUE(at(key.path()).EnumerateSections(names, count) && names == std::vector{std::string(255, 'b')});
-    EXPECT_TRUE(at(key.path() + "\\Missing").EnumerateValues(names, count) && names.empty() && count == 0);
+    EXPECT_TRUE(at(key.path()).EnumerateSections(names, count));
+    EXPECT_THAT(names, ElementsAre(std::string(255, 'b')));
+    EXPECT_TRUE(at(key.path() + "\\Missing").EnumerateValues(names, count));
+    EXPECT_THAT(names, IsEmpty());
+    EXPECT_EQ(count, 0);
 }
 
 TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {

@@ -38,7 +38,8 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyC
     // clang-format on
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) user.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice
-    EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE") && !SettingsStore::loopsOnRun(" True"));
+    EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE"));
+    EXPECT_FALSE(SettingsStore::loopsOnRun(" True"));
     user.putText("HotKeyRun", "0"), user.putText("HotKeyStop", "65536");  // missing: the next test's rows
     EXPECT_EQ(SettingsStore::hotKeys(), (HotKeys{0, VK_F7}));             // none at zero, F7 for no word
     EXPECT_TRUE(sameState(SettingsStore::clickList(), ClickList{}));      // missing: at the pointer, waiting

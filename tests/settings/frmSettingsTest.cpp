@@ -1,5 +1,6 @@
 // The Settings dialog shown, edited and closed as a user would.
 #include "AppTesting.h"
+#include "StateFields.h"
 
 using SettingsDialog = AppTest;
 
@@ -17,7 +18,8 @@ TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunC
         settings().setEventsText(text);
         click(settings().control(frmSettings::Command1));
         EXPECT_EQ(boxes.take(), expected) << "'" << text << "'";
-        EXPECT_TRUE(IsWindowVisible(settings().hwnd()) && settings().eventsText() == text) << "'" << text << "'";
+        EXPECT_TRUE(IsWindowVisible(settings().hwnd())) << "'" << text << "'";
+        EXPECT_EQ(settings().eventsText(), text);
     }
     EXPECT_FALSE(IsWindowEnabled(main().hwnd()));  // the store and the run are checked below, after Cancel
     for (const bool closeBox : {false, true}) {
@@ -25,12 +27,14 @@ TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunC
         settings().setEventsText("99");
         SendMessageA(closeBox ? settings().hwnd() : settings().control(frmSettings::Command2),
                      closeBox ? WM_CLOSE : BM_CLICK, 0, 0);
-        EXPECT_TRUE(!app->settingsDialogExists() && IsWindowEnabled(main().hwnd())) << closeBox;
+        EXPECT_TRUE(allHold({FACT(!app->settingsDialogExists()), FACT(IsWindowEnabled(main().hwnd()))})) << closeBox;
     }
-    EXPECT_TRUE(user.texts() == before && panel(frmMain::StatusBar1, 1) == "Status: Running");
+    EXPECT_EQ(user.texts(), before);
+    EXPECT_EQ(panel(frmMain::StatusBar1, 1), "Status: Running");
     settings().setEventsText("7,8");  // unsaved: showing must not load the store again
     command(frmMain::mnuSettings);
-    EXPECT_TRUE(settings().eventsText() == "7,8" && GetFocus() == settings().control(frmSettings::Command1));
+    EXPECT_EQ(settings().eventsText(), "7,8");
+    EXPECT_EQ(GetFocus(), settings().control(frmSettings::Command1));
     for (const auto option : {frmSettings::Option4, frmSettings::Option1, frmSettings::Check1, frmSettings::Option6})
         click(settings().control(option));
     click(settings().control(frmSettings::Command1));

@@ -19,11 +19,31 @@ inline std::string asText(const ClickPoints::PointList& points) { return ClickPo
 #define NAMED(state, field) NamedFields::value_type(#field, asText((state).field))
 
 inline NamedFields fieldsOf(const Settings& s) {
-    return {NAMED(s, primaryButton), NAMED(s, adDetectorOn),        NAMED(s, events),
-            NAMED(s, loop),          NAMED(s, minimizeToNotificationIcon), NAMED(s, alwaysOnTop)};
+    return {NAMED(s, primaryButton),
+            NAMED(s, adDetectorOn),
+            NAMED(s, events),
+            NAMED(s, loop),
+            NAMED(s, minimizeToNotificationIcon),
+            NAMED(s, alwaysOnTop)};
 }
 
 inline NamedFields fieldsOf(const ClickList& s) { return {NAMED(s, points), NAMED(s, vary), NAMED(s, waitForUser)}; }
+
+// Facts checked together, each under its own words: a failure names every one that
+// does not hold. Equalities of values go to EXPECT_EQ, which shows both.
+struct NamedFact {
+    const char* words;
+    bool holds;
+};
+#define FACT(expression) \
+    NamedFact { #expression, static_cast < bool>(expression) }
+inline ::testing::AssertionResult allHold(std::initializer_list<NamedFact> facts) {
+    auto result = ::testing::AssertionSuccess();
+    for (const NamedFact& fact : facts)
+        if (!fact.holds)
+            result = ::testing::AssertionFailure() << result.message() << "\n  does not hold: " << fact.words;
+    return result;
+}
 
 template <typename State>
 ::testing::AssertionResult sameState(const State& seen, const State& expected) {
