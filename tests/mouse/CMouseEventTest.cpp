@@ -5,10 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 TEST(CMouseEvent, EachAxisScalesToItsOwnSideAndAClickGoesWhereItMoved) {
-    static std::string sent;  // flags, dx, dy and data of each call
+    static std::vector<std::array<LONG, 4>> sent;  // flags, dx, dy and data of each call
+    sent.clear();
     const auto note = [](DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR) {
-        for (const DWORD part : {flags, dx, dy, data}) sent += std::to_string(static_cast<LONG>(part)) + " ";
+        sent.push_back(
+            {static_cast<LONG>(flags), static_cast<LONG>(dx), static_cast<LONG>(dy), static_cast<LONG>(data)});
     };
     const ScopedSeam<MouseInput::Sender> seam(MouseInput::replaceSender, note);
     CMouseEvent mouse;
@@ -17,5 +22,11 @@ TEST(CMouseEvent, EachAxisScalesToItsOwnSideAndAClickGoesWhereItMoved) {
     mouse.TurnWheel(3, 100);
     mouse.ClickDelay(0);
     mouse.ClickWindow(nullptr);  // no window: the top-left corner
-    EXPECT_EQ(sent, "32769 65535 65535 0 1 10 -5 0 2048 0 0 -360 32769 0 0 0 2 0 0 0 4 0 0 0 ");
+    const LONG moveTo = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    EXPECT_EQ(sent, (std::vector<std::array<LONG, 4>>{{moveTo, 65535, 65535, 0},
+                                                      {MOUSEEVENTF_MOVE, 10, -5, 0},
+                                                      {MOUSEEVENTF_WHEEL, 0, 0, -3 * WHEEL_DELTA},
+                                                      {moveTo, 0, 0, 0},
+                                                      {MOUSEEVENTF_LEFTDOWN, 0, 0, 0},
+                                                      {MOUSEEVENTF_LEFTUP, 0, 0, 0}}));
 }

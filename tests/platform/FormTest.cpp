@@ -125,7 +125,8 @@ TEST_F(FormTest, AFormGivesItsFocusBackAndEnterPressesTheFocusedButtonButAfterAn
     NOTIFYICONDATAA icon{NOTIFYICONDATAA_V1_SIZE, form.hwnd()};
     ASSERT_TRUE(notificationIconMessage(NIM_ADD, &icon));
     ASSERT_TRUE(HotKey::registerFor(form.hwnd(), 1, VK_F9));
-    static EXECUTION_STATE asked = 0;
+    static EXECUTION_STATE asked;
+    asked = 0;
     const ScopedSeam<KeepAwake::Setter> awake(KeepAwake::replaceSetter,
                                               [](EXECUTION_STATE state) { return std::exchange(asked, state); });
     KeepAwake::set(true);
@@ -193,7 +194,7 @@ TEST(ClickTarget, TheRealLevelsLetAClickThroughButNoPointerOrATargetProcessOrTok
     SetCursorPos(window.centre().x, window.centre().y);
     ASSERT_TRUE(ClickTarget::ownIntegrityLevel().has_value());
     EXPECT_EQ(ClickTarget::integrityLevelOf(window.handle()), ClickTarget::ownIntegrityLevel());
-    static DWORD queryError = 0;  // why the target, a process of this test, or its token cannot be opened
+    static DWORD queryError;  // why the target, a process of this test, or its token cannot be opened
     const auto noPointer = [](LPPOINT) -> BOOL { return FALSE; };  // not on the input desktop: a locked screen
     const auto noProcess = [](DWORD, BOOL, DWORD) -> HANDLE {
         SetLastError(queryError);

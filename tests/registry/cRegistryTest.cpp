@@ -55,14 +55,16 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindWhatCannotBeReadAsTheDefaultAndEachV
             EXPECT_EQ(registry.ValueType(), readable ? static_cast<std::int32_t>(type) : REG_LINK) << name;
         }
     }
-    const std::string setValue = "-2147194455|rules_tests.cRegistry|Failed to set registry value Key: '-2147483647'," +
+    const std::string hive = std::to_string(ScratchKey::kHive), keyFailure = std::to_string(RegistryError::kKeyFailure);
+    const std::string setValue = std::to_string(RegistryError::kSetValueFailure) +
+                                 "|rules_tests.cRegistry|Failed to set registry value Key: '" + hive + "'," +
                                  ("Section: '" + key.path()) + "',Key: 'V' to value: '";
     // clang-format off
     const std::tuple<std::int32_t, Variant, std::string, std::string> writes[] = {  // stored as texts() shows it
         {REG_SZ, "%TEMP%\\x", "2:%TEMP%\\x\0"s, "none"}, {REG_EXPAND_SZ, "50%", "50%", "none"},
         {REG_SZ, true, "True", "none"}, {REG_SZ, std::int16_t{-1}, "-1", "none"},
         {REG_DWORD_BIG_ENDIAN, std::int16_t{258}, "4:\x02\x01\0\0"s, "none"}, {REG_DWORD, "5", "-", "none"},
-        {REG_BINARY, Variant::Bytes{1, 2, 3}, "3:\x01\x02\x03", "none"}, {REG_BINARY, "01", "-", "26001||"},
+        {REG_BINARY, Variant::Bytes{1, 2, 3}, "3:\x01\x02\x03", "none"}, {REG_BINARY, "01", "-", keyFailure + "||"},
         {REG_MULTI_SZ, true, "-", setValue + "True'"}, {REG_SZ, Variant::Bytes{0x0A, 0xFF}, "-", setValue + "0A FF'"}};
     // clang-format on
     for (const auto& [valueType, value, stored, error] : writes) {
@@ -80,9 +82,10 @@ TEST(cRegistry, KeysAreMadeFoundListedAndDeletedOrTheFailureIsNamed) {
     deep.Value(Variant("here"));  // a write makes the whole path
     EXPECT_TRUE(allHold({FACT(deep.KeyExists()), FACT(deep.CreateKey()), FACT(deep.DeleteValue()),
                          FACT(deep.DeleteKey()), FACT(!deep.KeyExists())}));
-    const std::string section = "-2147483647',Section: '" + key.path() + "\\A";
-    EXPECT_EQ(raised([&] { deep.DeleteValue(); }),
-              "26001|rules_tests.cRegistry|Failed to open key '" + section + "' for delete access");
+    const std::string section = std::to_string(ScratchKey::kHive) + "',Section: '" + key.path() + "\\A";
+    EXPECT_EQ(raised([&] { deep.DeleteValue(); }), std::to_string(RegistryError::kKeyFailure) +
+                                                       "|rules_tests.cRegistry|Failed to open key '" + section +
+                                                       "' for delete access");
     std::vector<std::string> names = {"stale"};
     std::int32_t count = 7;
     EXPECT_TRUE(at(key.path()).EnumerateSections(names, count));
@@ -106,7 +109,7 @@ TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
                                   false, "", true, "", 0);
     registry.ClassKey(ScratchKey::kHive);
     registry.CreateAdditionalEXEAssociations(first.path() + "\\Cls", std::vector<Variant>{"v", "&V", "c", "w"});
-    EXPECT_EQ(registry.LastError()->number(), -2147194452);  // not in triples: nothing written
+    EXPECT_EQ(registry.LastError()->number(), RegistryError::kInvalidItemList);  // not in triples: nothing written
     registry.CreateAdditionalEXEAssociations(first.path() + "\\Cls", std::vector<Variant>{"v", "&V", "c"});
     const std::string exe = "\"C:\\a.exe\"";  // trimmed, quoted once
     // clang-format off

@@ -67,7 +67,8 @@ TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnSettingsWhichTheMachineKeyOnlySe
         for (std::string step; steps >> step;) {
             const ScratchKey& account = step[0] == 'B' ? otherUser : user;
             if (step == "M9") {
-                for (const auto& [name, text] : {std::pair{"Events", "9"}, {"HotKeyRun", "57"}, {"Ver", "4.3"}})
+                for (const auto& [name, text] :
+                     {std::pair{"Events", "9"}, {"HotKeyRun", "57"} /* '9' */, {"Ver", "4.3"}})
                     machine.putText(name, text);
             } else if (step.ends_with(":3")) {
                 for (const char* name : {"Button", "DetAd", "Events"}) account.putText(name, "3");
@@ -86,7 +87,8 @@ TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnSettingsWhichTheMachineKeyOnlySe
         EXPECT_EQ(shown(machine.texts()), inMachineKey) << starts;
         EXPECT_EQ(SettingsStore::hotKeys().run, *seen == '4' ? VK_F6 : *seen) << starts;
     }
-    const SettingsLocation nowhere{static_cast<std::int32_t>(0x80000009), "Software"};
+    const auto noSuchHive = static_cast<std::int32_t>(0x80000009);  // past the predefined keys
+    const SettingsLocation nowhere{noSuchHive, "Software"};
     SettingsStore::chooseLocation(nowhere, nowhere, true);
     EXPECT_THROW(SettingsStore::resetUnlessCurrentVersion(), RegistryError);
 }
