@@ -139,7 +139,7 @@ TEST_F(MainWindow, TicksCountDownClickAndMoveThroughTheList) {
     EXPECT_LE(*drawn.rbegin(), 65);
 }
 
-TEST_F(MainWindow, AClickAtAPointLandsThereAndPutsThePointerBackWhereTheUserHadIt) {
+TEST_F(MainWindow, AClickAtAPointLandsThereAndPutsThePointerBack) {
     const TestWindow target({700, 300, 900, 450}, RGB(255, 255, 255)), resting({300, 300, 500, 450}, 0);
     const POINT at = target.centre(), pointer = resting.centre();
     const std::string point = std::to_string(at.x) + "," + std::to_string(at.y);
@@ -164,7 +164,7 @@ TEST_F(MainWindow, AClickAtAPointLandsThereAndPutsThePointerBackWhereTheUserHadI
     EXPECT_EQ(panel(frmMain::StatusBar2, 2), "Clicks: 3");
 }
 
-TEST_F(MainWindow, AClickAtAPointWaitsWhileTheUserWorksOrIsSkippedWhenItIsOnNoScreen) {
+TEST_F(MainWindow, AClickAtAPointWaitsForTheUserAndNeedsAScreen) {
     start({{"Points", "10,10"}});
     startRun("1");
     keybd_event(VK_SHIFT, 0x2A, 0, 0);  // the user types
@@ -229,7 +229,7 @@ TEST_F(MainWindow, TheClickListPicksAPointForATimeAndSavesWithoutEndingTheRun) {
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
 }
 
-TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndThePixel) {
+TEST_F(MainWindow, ClicksTakeButtonAndAdDetectorFromTheLiveSettings) {
     TestWindow canvas({400, 300, 600, 450}, RGB(0, 0, 255));
     SetCursorPos(canvas.centre().x, canvas.centre().y);
     start();
@@ -254,7 +254,7 @@ TEST_F(MainWindow, ClicksTakeTheButtonAndTheAdDetectorFromTheLiveSettingsAndTheP
                                            right[1], left[0], left[1]));
 }
 
-TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunBesideTheWindow) {
+TEST_F(MainWindow, AClickThatCannotLandIsSkippedAndSaidOncePerRunWhereTheUserLooks) {
     static bool locked;  // a locked screen: Windows tells no pointer position
     locked = true;
     const ScopedSeam<ClickTarget::Queries> seam(
@@ -289,7 +289,7 @@ TEST_F(MainWindow, AClickThatCannotLandIsNeitherSentNorCountedAndSaidOncePerRunB
     EXPECT_TRUE(allHold({FACT(!notice.shown()), FACT(!main().notificationIcon().shown())}));
 }
 
-TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlwaysOnTopLeavesTheAboutBoxOnTop) {
+TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheLastOfThemCloses) {
     const TestWindow other({600, 600, 699, 699}, 0);  // another program's, next in line for activation
     start();
     const std::pair<UINT, std::function<void()>> roads[] = {
@@ -315,6 +315,10 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
     EXPECT_FALSE(IsWindowEnabled(main().hwnd()));
     click(settings().control(frmSettings::Command2));
     EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
+}
+
+TEST_F(MainWindow, AlwaysOnTopIsToggledAndStoredAndLeavesAnOpenAboutBoxOnTop) {
+    start();
     command(frmMain::mnuHiddenAbout);  // from the popup the main window stays enabled
     EXPECT_TRUE(allHold({FACT(app->aboutBoxExists()), FACT(IsWindowEnabled(main().hwnd()))}));
     HWND about = app->aboutBox()->hwnd();  // topmost without Always On Top, and decided once
@@ -326,7 +330,7 @@ TEST_F(MainWindow, DialogsFromTheMenuBarHoldTheMainWindowUntilTheyCloseAndAlways
     EXPECT_TRUE(isTopMost(about));
 }
 
-TEST_F(MainWindow, OnlyHideOneTakesTheWindowToTheIconWhichComesBackAfterTheShellAndAnswersTheMouse) {
+TEST_F(MainWindow, OnlyHideOneMinimisesToTheIconWhichOutlivesTheShellAndAnswersTheMouse) {
     static std::vector<std::pair<HWND, UINT>> allowed;
     allowed.clear();
     const ScopedSeam<MessageFilter::Allower> seam(
@@ -419,7 +423,7 @@ TEST_F(MainWindow, HotKeysActAsTheButtonsWouldAndARunningRunKeepsThePcAwake) {
     EXPECT_EQ(shown, 1);
 }
 
-TEST_F(MainWindow, TheHotKeysDialogTakesTheKeysInForceAndPutsThemBackUnlessNewOnesAreSaved) {
+TEST_F(MainWindow, TheHotKeysDialogHoldsTheKeysUntilNewOnesAreSaved) {
     const auto free = [](UINT key, UINT modifiers = 0) {  // whether another program could take the key now
         const bool registered = RegisterHotKey(nullptr, 10, MOD_NOREPEAT | modifiers, key);
         return registered && UnregisterHotKey(nullptr, 10);

@@ -51,7 +51,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowAndExitsThenNoKeyCanBeWritten) {
+TEST_F(EndToEnd, AUserSetsATimeRunsAndExitsThenNoKeyCanBeWritten) {
     const int right = GetSystemMetrics(SM_CXSCREEN) - 50;
     TestWindow target({right - 300, 300, right, 500}, RGB(255, 255, 255));
     makeUnwritable(HKEY_LOCAL_MACHINE);  // as it is for every start without administrator rights
@@ -90,7 +90,7 @@ TEST_F(EndToEnd, AUserTypesATimeRunsClicksOnAWindowAndExitsThenNoKeyCanBeWritten
     EXPECT_TRUE(clikpad->waitForExit());
 }
 
-TEST_F(EndToEnd, HelpOpensFromAFolderOfAnyNameAndALibraryPlantedThereIsNeverLoaded) {
+TEST_F(EndToEnd, HelpOpensFromAnyFolderAndNoPlantedLibraryIsLoaded) {
     // A copy of the program with its help file in a folder whose name the ANSI code page
     // cannot spell, and a library named as the help control that marks the registry when loaded.
     char temp[MAX_PATH] = {};

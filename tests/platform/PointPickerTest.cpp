@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TEST(PointPicker, AClickOnTheOverlayGivesItsPointWhichNoWindowBelowGetsAndEscapeGivesNone) {
+TEST(PointPicker, AClickGivesItsPointAndReachesNoWindowEscapeGivesNone) {
     const TestWindow below({300, 300, 500, 450}, RGB(0, 128, 0));
     whenPickerShows(POINT{321, 345});
     const std::optional<POINT> picked = PointPicker::pick();

@@ -28,7 +28,7 @@ TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults
     EXPECT_EQ(user.texts(), defaults);
 }
 
-TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyCaseAndHotKeysAreTheirWords) {
+TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoice) {
     for (const char* name : {"Button", "DetAd", "Loop"}) user.putText(name, "True");
     user.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
     user.put("OnTop", REG_BINARY, "1");                         // binary data has none
@@ -47,7 +47,7 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoiceTheRunLoopsInAnyC
     EXPECT_TRUE(sameState(SettingsStore::clickList(), {ClickPoints::parse("1,2;;3,4"), 7, true}));
 }
 
-TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnSettingsWhichTheMachineKeyOnlySeedsAndFollows) {
+TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnAndTheMachineKeyOnlySeedsThem) {
     // Starts in turn: A:E account A elevated (the machine key writable), B:N account B normal (B
     // may also elevate with A's account: A:E). A digit is the time then saved, T ticks Always On
     // Top, M9 an older install's settings left in the machine key, B:3 a seed of B's key cut short.

@@ -4,7 +4,7 @@
 
 using SettingsDialog = AppTest;
 
-TEST_F(SettingsDialog, ARejectedTextLeavesEverythingAsItWasOkSavesAndEndsTheRunCancelAndTheCloseBoxKeepIt) {
+TEST_F(SettingsDialog, OnlyOkWithAnAcceptedTextSavesAndEndsTheRun) {
     const std::string entry = "Invalid Entry: ", check = ", please check the Time Event and try again";
     const std::pair<std::string, std::vector<std::string>> rows[] = {
         {"5 10", {"error:  ", entry + "Invalid time detected" + check}},
