@@ -1,15 +1,14 @@
-# Shared by scripts/test, scripts/run, scripts/release and scripts/native-checks: the
-# build tree and Wine prefix (variables set and exported on sourcing), and functions
-# for packages, building, the virtual display and the wineserver. Source it.
+# Shared by the scripts: the build trees of the two CMake presets and the Wine prefix
+# (variables set and exported on sourcing), and functions for packages, building and
+# the Wine session. Source it.
 
 CLIKPAD_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-CLIKPAD_BUILD=${CLIKPAD_BUILD:-$CLIKPAD_ROOT/build/mingw}
+CLIKPAD_BUILD=$CLIKPAD_ROOT/build/mingw          # the preset mingw's tree
+CLIKPAD_NATIVE_BUILD=$CLIKPAD_ROOT/build/native  # the preset native's tree
 WINEPREFIX=$CLIKPAD_BUILD/wineprefix
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-
-clikpad_started_pids=()
 
 say() { printf '== %s\n' "$*"; }
 
@@ -35,9 +34,9 @@ install_missing_packages() {
     install_packages "${wanted[@]}"
 }
 
-# What scripts/native-checks needs: clang with its sanitizer and libFuzzer
-# runtimes, the two analysers, and the MinGW headers that the Windows files are
-# analysed with.
+# What the preset native and the analysis tests need: clang with its sanitizer and
+# libFuzzer runtimes, the two analysers, clang-format, and the MinGW headers that the
+# Windows files are analysed with.
 install_native_packages() {
     local -a wanted=()
     command -v cmake >/dev/null || wanted+=(cmake)
@@ -80,73 +79,34 @@ install_packages() {
     apt-get install -y -qq --no-install-recommends "$@" >/dev/null
 }
 
-configure_mingw() {
-    [ -f "$CLIKPAD_BUILD/build.ninja" ] && return 0
-    say "configuring $CLIKPAD_BUILD"
-    cmake -S "$CLIKPAD_ROOT" -B "$CLIKPAD_BUILD" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$CLIKPAD_ROOT/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Configures a preset's tree, again each time, so that tools installed since are
+# found; a tree that another source folder or project made (the native tree of
+# older checkouts) is made anew.
+configure_preset() {
+    local preset=$1 tree=$CLIKPAD_ROOT/build/$1
+    if [ -f "$tree/CMakeCache.txt" ] &&
+        ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$CLIKPAD_ROOT" "$tree/CMakeCache.txt"; then
+        rm -rf "$tree/CMakeCache.txt" "$tree/CMakeFiles"
+    fi
+    say "configuring $tree (preset $preset)"
+    (cd "$CLIKPAD_ROOT" && cmake --preset "$preset" >/dev/null)
 }
+
+configure_mingw() { configure_preset mingw; }
 
 configure_and_build() {
-    configure_mingw
-    say "building"
-    cmake --build "$CLIKPAD_BUILD"
+    local preset=${1:-mingw}
+    configure_preset "$preset"
+    say "building (preset $preset)"
+    (cd "$CLIKPAD_ROOT" && cmake --build --preset "$preset")
 }
 
-# A display nobody else uses; Xvfb is stopped again by stop_started.
-start_virtual_display() {
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$CLIKPAD_BUILD/xvfb.log" 2>&1 &
-    clikpad_started_pids+=($!)
-    export DISPLAY=":$n"
-    local tries=0
-    until xdpyinfo >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ $tries -gt 100 ] && { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
-        sleep 0.1
-    done
-    say "virtual display $DISPLAY"
+# The prefix, a display when none is usable, a warm wineserver (cmake/wine-session.sh);
+# DISPLAY is then the session's.
+start_wine_session() {
+    sh "$CLIKPAD_ROOT/cmake/wine-session.sh" start "$CLIKPAD_BUILD"
+    # shellcheck disable=SC1091 # written by the session's start
+    . "$CLIKPAD_BUILD/wine-session.env"
 }
 
-# The build tree's own prefix, made once. Without a window manager every hide
-# stalls for two seconds unless Wine manages the windows itself. A crashing test
-# program must end at once with its backtrace, not wait on a crash dialog that
-# nobody can press until CTest's timeout.
-prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/.clikpad-ready-2" ] || create_wine_prefix
-    # Wine's own fonts (MS Sans Serif, Tahoma) are only found inside the prefix;
-    # without them every caption is drawn in a much wider font than on Windows.
-    cp -u /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-}
-
-create_wine_prefix() {
-    say "creating Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >"$CLIKPAD_BUILD/wineboot.log" 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$CLIKPAD_BUILD/wineboot.log" 2>&1
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$CLIKPAD_BUILD/wineboot.log" 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.clikpad-ready-2"
-}
-
-# wineserver -p stays up between programs, so each test starts warm. Wine's helper
-# processes (services, the desktop) inherit stdio and live as long as the server:
-# the warm-up starts them with their output in a file, not in a test's pipe.
-start_wineserver() {
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-    wineserver -f -p >"$CLIKPAD_BUILD/wineserver.log" 2>&1 &
-    clikpad_started_pids+=($!)
-    wine "$CLIKPAD_BUILD/tests/wine_warmup.exe" >"$CLIKPAD_BUILD/warmup.log" 2>&1
-}
-
-stop_started() {
-    if [ ${#clikpad_started_pids[@]} -gt 0 ]; then
-        wineserver -k >/dev/null 2>&1 || true
-        kill "${clikpad_started_pids[@]}" >/dev/null 2>&1 || true
-        wait "${clikpad_started_pids[@]}" 2>/dev/null || true
-        clikpad_started_pids=()
-    fi
-}
+stop_wine_session() { sh "$CLIKPAD_ROOT/cmake/wine-session.sh" stop "$CLIKPAD_BUILD" >/dev/null; }

@@ -144,7 +144,8 @@ void frmMain::Show() {
 }
 
 void frmMain::Form_Resize() {
-    if (IsIconic(hwnd()) && !minimizedToIcon_ && SettingsStore::minimizeToNotificationIcon()) minimizeToNotificationIcon();
+    if (IsIconic(hwnd()) && !minimizedToIcon_ && SettingsStore::minimizeToNotificationIcon())
+        minimizeToNotificationIcon();
     if (alwaysOnTopChecked()) SetTopMost(hwnd(), true);
 }
 

@@ -4,10 +4,10 @@
 
 #include "app/ClickRun.h"
 #include "app/FormsHost.h"
+#include "app/NotificationIcon.h"
 #include "app/RunButtonFocus.h"
 #include "app/RunHotKeys.h"
 #include "app/RunNotice.h"
-#include "app/NotificationIcon.h"
 #include "platform/Form.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"

@@ -21,12 +21,12 @@ struct SettingsLocation {
 // The settings as the program uses them; a value that is missing or holds any other
 // text means the second choice.
 struct Settings {
-    bool primaryButton = false;        // "Button" is "True"
-    bool adDetectorOn = false;         // "DetAd" is "True"
-    std::string events;                // "Events" as stored
+    bool primaryButton = false;               // "Button" is "True"
+    bool adDetectorOn = false;                // "DetAd" is "True"
+    std::string events;                       // "Events" as stored
     bool minimizeToNotificationIcon = false;  // "Hide" is "1"
-    bool loop = false;                 // "Loop" is "True"
-    bool alwaysOnTop = false;          // "OnTop" is "1"
+    bool loop = false;                        // "Loop" is "True"
+    bool alwaysOnTop = false;                 // "OnTop" is "1"
 };
 
 // The run's two system-wide hot keys, each the word of a hot-key control (virtual

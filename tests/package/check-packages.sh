@@ -9,10 +9,13 @@
 #
 #   check-packages.sh <release folder> <version> <folder for Wine's output>
 #
-# Needs WINEPREFIX and DISPLAY (scripts/test sets both and keeps a wineserver up).
+# Needs WINEPREFIX, and DISPLAY or CLIKPAD_WINE_SESSION (the Wine session's file of
+# the build tree, which names the display: cmake/wine-session.sh).
 # Leaves the prefix as a user's machine would be after an uninstall: the program
 # gone, its settings key still there.
 set -uo pipefail
+# shellcheck disable=SC1090 # written by the session's start
+[ -f "${CLIKPAD_WINE_SESSION:-}" ] && . "$CLIKPAD_WINE_SESSION"
 release=$(realpath "$1") version=$2 work=$3
 zip="$release/Clikpad-$version-win64.zip"
 setup="$release/Clikpad-$version-setup.exe"
