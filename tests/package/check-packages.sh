@@ -55,13 +55,17 @@ key_exists() { win reg query "$1"; }
 key_missing() { ! key_exists "$1"; }
 
 # A top-level window of clikpad.exe with the caption "Clikpad", shown on the display.
+# Warm, Wine starts the program in a second; a loaded machine has been seen to take
+# tens of seconds, so it is given a minute, and a failure says what there was by then.
 main_window_shown() {
     local id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xwininfo -root -tree | awk '/"Clikpad": \("clikpad.exe"/ { print $1; exit }')
         [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable' && return 0
         sleep 0.2
     done
+    echo "   seen by then: $(xwininfo -root -tree | grep -c '("clikpad.exe"') windows of clikpad.exe;" \
+        "processes: $(pgrep -fa -i 'clikpad\.exe' | cut -c 1-200 | tr '\n' ';')"
     return 1
 }
 
