@@ -38,18 +38,7 @@ log="$work/wine.log"  # Wine's helpers keep pipes open: its output goes to a fil
 : >"$log"
 scratch=
 
-passes=0 failures=0
-check() {  # <what> <command...>
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok    $what"
-        passes=$((passes + 1))
-    else
-        echo "FAIL  $what"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/check.sh"
 win() { wine "$@" >>"$log" 2>&1; }
 key_exists() { win reg query "$1"; }
 key_missing() { ! key_exists "$1"; }

@@ -12,18 +12,7 @@ base="Clikpad-$version"
 unset CLIKPAD_SIGN_PFX CLIKPAD_SIGN_PKCS11_MODULE CLIKPAD_SIGN_PASSWORD CLIKPAD_SIGN_TIMESTAMP_URL \
     CLIKPAD_SIGNATURES SOURCE_DATE_EPOCH
 
-passes=0 failures=0
-check() {  # <what> <command...>
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok    $what"
-        passes=$((passes + 1))
-    else
-        echo "FAIL  $what"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/check.sh"
 # The same bytes, or the first offset (from 0) at which they differ.
 same_bytes() {  # <first file> <second file>
     local out
