@@ -42,7 +42,7 @@ std::string format(const PointList& points) {
     std::string stored;
     for (std::size_t i = 0; i < used; ++i) {
         if (i) stored += ';';
-        if (points[i]) stored += std::to_string(points[i]->x) + ',' + std::to_string(points[i]->y);
+        if (const auto& point = points[i]) stored += std::to_string(point->x) + ',' + std::to_string(point->y);
     }
     return stored;
 }

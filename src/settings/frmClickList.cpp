@@ -60,8 +60,8 @@ ClickList frmClickList::shown() const {
 
 std::string frmClickList::rowText(int row) const {
     const auto index = static_cast<std::size_t>(row);
-    const bool atAPoint = index < points_.size() && points_[index];
-    return times_.at(index) + "\t" + (atAPoint ? ClickPoints::text(*points_[index]) : kAtThePointer);
+    const auto point = index < points_.size() ? points_[index] : std::nullopt;
+    return times_.at(index) + "\t" + (point ? ClickPoints::text(*point) : kAtThePointer);
 }
 
 void frmClickList::showRows() {

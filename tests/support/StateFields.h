@@ -35,8 +35,9 @@ struct NamedFact {
     const char* words;
     bool holds;
 };
-#define FACT(expression) \
-    NamedFact { #expression, static_cast < bool>(expression) }
+// clang-format off
+#define FACT(expression) NamedFact{#expression, static_cast<bool>(expression)}
+// clang-format on
 inline ::testing::AssertionResult allHold(std::initializer_list<NamedFact> facts) {
     auto result = ::testing::AssertionSuccess();
     for (const NamedFact& fact : facts)
