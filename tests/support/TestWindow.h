@@ -3,6 +3,7 @@
 
 #include "platform/Handles.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -22,6 +23,7 @@ public:
     POINT centre() const;
     void repaint(COLORREF colour);
     const std::vector<ReceivedMessage>& received() const { return received_; }
+    long long received(UINT message) const { return std::ranges::count(received_, message, &ReceivedMessage::message); }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
