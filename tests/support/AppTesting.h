@@ -32,6 +32,7 @@ protected:
         app = std::make_unique<App>();
     }
     frmMain& main() { return app->mainWindow(); }
+    HWND window() { return main().hwnd(); }
     frmSettings& settings() { return app->settingsDialog(); }
     HWND control(frmMain::Control which) { return main().control(which); }
     std::string panel(frmMain::Control bar, int number) { return StatusBar::panelText(control(bar), number); }
