@@ -5,7 +5,6 @@
 #include "registry/cRegistry.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -17,9 +16,7 @@ using ::testing::IsEmpty;
 
 cRegistry at(const std::string& path, const std::string& valueName = "", std::int32_t valueType = REG_SZ) {
     cRegistry registry;
-    registry.ClassKey(ScratchKey::kHive);
-    registry.SectionKey(path);
-    registry.ValueKey(valueName);
+    registry.ClassKey(ScratchKey::kHive), registry.SectionKey(path), registry.ValueKey(valueName);
     registry.ValueType(valueType);
     return registry;
 }
@@ -46,7 +43,7 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
         {"Absent", REG_NONE, "", "default"}};
     // clang-format on
     for (const auto& [name, type, bytes, value] : rows) key.put(name, type, bytes);
-    for (const std::string& path : {key.path(), key.path() + "\\Missing"}) {
+    for (const std::string& path : {key.path(), key.path() + "\\Missing"})
         for (const auto& [name, type, bytes, value] : rows) {
             auto registry = at(path, name, REG_LINK);
             registry.Default(Variant("default"));
@@ -54,7 +51,6 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
             EXPECT_EQ(registry.Value(), readable ? value : Variant("default")) << path << " " << name;
             EXPECT_EQ(registry.ValueType(), readable ? static_cast<std::int32_t>(type) : REG_LINK) << name;
         }
-    }
 }
 
 TEST(cRegistry, EachValueTypeStoresItsFormOfTheValueOrRaises) {
@@ -73,8 +69,7 @@ TEST(cRegistry, EachValueTypeStoresItsFormOfTheValueOrRaises) {
     // clang-format on
     for (const auto& [valueType, value, stored, error] : writes) {
         RegDeleteKeyValueA(HKEY_CURRENT_USER, key.path().c_str(), "V");
-        auto registry = at(key.path(), "V", valueType);
-        EXPECT_EQ(raised([&] { registry.Value(value); }), error) << value.toText();
+        EXPECT_EQ(raised([&] { at(key.path(), "V", valueType).Value(value); }), error) << value.toText();
         EXPECT_EQ(key.texts().count("V") ? key.texts().at("V") : "-", stored) << value.toText();
     }
 }

@@ -19,12 +19,8 @@ inline std::string asText(const ClickPoints::PointList& points) { return ClickPo
 #define NAMED(state, field) NamedFields::value_type(#field, asText((state).field))
 
 inline NamedFields fieldsOf(const Settings& s) {
-    return {NAMED(s, primaryButton),
-            NAMED(s, adDetectorOn),
-            NAMED(s, events),
-            NAMED(s, loop),
-            NAMED(s, minimizeToNotificationIcon),
-            NAMED(s, alwaysOnTop)};
+    return {NAMED(s, primaryButton), NAMED(s, adDetectorOn), NAMED(s, events), NAMED(s, minimizeToNotificationIcon),
+            NAMED(s, loop),          NAMED(s, alwaysOnTop)};
 }
 
 inline NamedFields fieldsOf(const ClickList& s) { return {NAMED(s, points), NAMED(s, vary), NAMED(s, waitForUser)}; }
