@@ -16,8 +16,7 @@ using namespace ::testing;
 
 namespace {
 
-// What the window and the icon's menu show of a run, by default a stopped one. Of Start,
-// Pause and Stop as buttons and as popup items: "S", "P", "T" while enabled, "-" while not.
+// A run as the window and the icon's menu show it, by default stopped; Start, Pause, Stop show as S, P, T or "-".
 struct RunShown {
     std::string buttons = "S--", items = "S--", pauseCaption = "Pause", pauseItem = "Pause";
     bool timer = false;
@@ -47,8 +46,7 @@ protected:
     std::string panels() {
         return panel(frmMain::StatusBar2, 1).substr(7) + "/" + panel(frmMain::StatusBar2, 2).substr(8);
     }
-    // The panels after each of n ticks, "stopped" once the run has ended.
-    std::string ticks(int count) {
+    std::string ticks(int count) {  // the panels after each tick, "stopped" once the run has ended
         std::string seen;
         for (int i = 0; i < count; ++i) {
             tick();  // a run that has ended shows no countdown and no clicks

@@ -5,8 +5,7 @@
 namespace UserInput {
 namespace {
 void key(WORD virtualKey, bool up) {
-    // With its scan code, as a keyboard sends it: Wine needs it to translate the key.
-    const auto scan = static_cast<BYTE>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    const auto scan = static_cast<BYTE>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));  // Wine needs it to translate
     keybd_event(static_cast<BYTE>(virtualKey), scan, up ? KEYEVENTF_KEYUP : 0, 0);
 }
 }  // namespace

@@ -1,5 +1,4 @@
-// Forms from twips layouts at any DPI, their keyboard focus; the fence: after an error
-// nothing runs; status panels that fit their texts; whether a click can land.
+// Forms from twips at any DPI, their focus, the fence after an error; status panels, the balloon, the click target.
 #include "Recorders.h"
 #include "StateFields.h"
 #include "TestWindow.h"
@@ -25,8 +24,7 @@
 namespace {
 std::vector<std::string> endings;
 
-// Two buttons, the second ending on the client area's bottom edge, a text box, a menu
-// command and a timer; every handler notes its name and, while `throwing`, raises a registry error.
+// Each handler notes its name and, while `throwing`, raises a registry error; the second button ends at the bottom.
 class ButtonForm : public Form {
 public:
     static constexpr UINT kMenuCommand = 2001;

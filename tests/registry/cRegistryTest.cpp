@@ -21,8 +21,7 @@ cRegistry at(const std::string& path, const std::string& valueName = "", std::in
     return registry;
 }
 
-// "number|source|description" of what the action raises, or "none".
-std::string raised(const std::function<void()>& action) try {
+std::string raised(const std::function<void()>& action) try {  // "number|source|description", or "none"
     action();
     return "none";
 } catch (const RegistryError& error) {
@@ -95,8 +94,7 @@ TEST(cRegistry, KeysAreMadeFoundListedAndDeletedOrTheFailureIsNamed) {
 }
 
 TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
-    // Two scratch keys stand in for HKEY_CLASSES_ROOT and HKLM\SOFTWARE\Classes, which
-    // under Wine is the same key: a missing or misplaced write would not show there.
+    // Scratch keys for HKEY_CLASSES_ROOT and HKLM\SOFTWARE\Classes, one key under Wine: a misplaced write would hide.
     const ScratchKey first{"root1"}, second{"root2"};
     const ScopedSeam<cRegistry::ClassesRoots> roots(
         cRegistry::replaceClassesRoots,

@@ -1,6 +1,5 @@
 // The Settings dialog shown, edited and closed as a user would.
 #include "AppTesting.h"
-#include "StateFields.h"
 
 using SettingsDialog = AppTest;
 

@@ -25,8 +25,7 @@ protected:
         app.reset();
         WindowTimer::tickByHand(false);
     }
-    // Starts on stored settings of the current version: the defaults with these texts instead.
-    void start(const Texts& changes = {}) {
+    void start(const Texts& changes = {}) {  // on the current version's defaults, with these texts instead
         for (const auto& [name, text] : SettingsStore::kDefaults) user.putText(std::string(name), std::string(text));
         for (const auto& [name, text] : changes) user.putText(name, text);
         app = std::make_unique<App>();
