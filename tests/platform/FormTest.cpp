@@ -197,7 +197,6 @@ TEST(ClickTarget, OnlyNoPointerOrADeniedProcessOrTokenBlocksAClick) {
                                               : (SetLastError(queryError), FALSE);
     };
     const std::tuple<ClickTarget::Queries, DWORD, bool> rows[] = {
-        {{&GetCursorPos, &OpenProcess, &OpenProcessToken}, 0, false},
         {{noPointer, &OpenProcess, &OpenProcessToken}, 0, true},
         {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_ACCESS_DENIED, true},  // another account's
         {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_INVALID_PARAMETER, false},
