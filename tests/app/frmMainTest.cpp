@@ -109,12 +109,11 @@ TEST_F(MainWindow, ButtonsAndPopupItemsDriveTheRunAndShowItsState) {
 
 TEST_F(MainWindow, TicksCountDownClickAndMoveThroughTheList) {
     start();
-    // clang-format off
-    const std::tuple<const char*, const char*, int, std::string> rows[] = {  // an empty element counts 0 and falls
-        {"2", "True", 4, "1/0 2/1 1/1 2/2"}, {"1,3", "False", 4, "3/1 2/1 1/1 stopped"}, {"1", "true", 2, "1/1 1/2"},
-        {"1", "TRUE", 1, "1/1"}, {"1", "1", 1, "stopped"}, {"1", "", 1, "stopped"}, {"1,,3", "True", 3, "0/1 -1/1 -2/1"}};
-    // clang-format on
-    for (const auto& [events, loop, count, panels] : rows) {
+    const std::tuple<const char*, const char*, int, std::string> rows[] = {
+        {"1,3", "False", 4, "3/1 2/1 1/1 stopped"}, {"1", "true", 2, "1/1 1/2"}, {"1", "TRUE", 1, "1/1"},
+        {"2", "True", 4, "1/0 2/1 1/1 2/2"},        {"1", "1", 1, "stopped"},    {"1", "", 1, "stopped"},
+        {"1,,3", "True", 3, "0/1 -1/1 -2/1"}};
+    for (const auto& [events, loop, count, panels] : rows) {  // an empty element counts 0 and falls
         startRun(events, loop);
         EXPECT_EQ(ticks(count), panels) << events << " loop " << loop;
         click(frmMain::Command3);
@@ -169,9 +168,8 @@ TEST_F(MainWindow, AClickAtAPointWaitsForTheUserAndNeedsAScreen) {
 TEST_F(MainWindow, TheAdDetectorHoldsEachPointToTheColourOfItsOwnFirstClick) {
     TestWindow blue({400, 300, 500, 400}, RGB(0, 0, 255));
     const TestWindow white({600, 300, 700, 400}, RGB(255, 255, 255));
-    start({{"DetAd", "True"},
-           {"Points", pointText(blue.centre()) + ";" + pointText(white.centre())},
-           {"WaitForUser", "0"}});
+    const std::string points = pointText(blue.centre()) + ";" + pointText(white.centre());
+    start({{"DetAd", "True"}, {"Points", points}, {"WaitForUser", "0"}});
     startRun("1,1");
     EXPECT_EQ(ticks(2), "1/1 1/2");
     blue.repaint(RGB(255, 0, 0));
@@ -184,8 +182,7 @@ TEST_F(MainWindow, TheClickListPicksAPointForATimeAndSavesWithoutEndingTheRun) {
     command(frmMain::mnuClickList);
     const auto dialog = [this] { return app->clickListDialog(); };
     const auto box = [&](frmClickList::Control which) { return dialog()->control(which); };
-    EXPECT_FALSE(IsWindowEnabled(window()));
-    EXPECT_TRUE(isTopMost(dialog()->hwnd()));
+    EXPECT_TRUE(allHold({FACT(!IsWindowEnabled(window())), FACT(isTopMost(dialog()->hwnd()))}));
     EXPECT_EQ(dialog()->rowText(0) + "|" + dialog()->rowText(1), "5\t1, 2|10\tAt the pointer");
     SendMessageA(box(frmClickList::List1), LB_SETCURSEL, 1, 0);
     SetFocus(box(frmClickList::List1));
@@ -302,8 +299,7 @@ TEST_F(MainWindow, AlwaysOnTopIsToggledAndStoredAndLeavesAnOpenAboutBoxOnTop) {
     HWND about = app->aboutBox()->hwnd();  // topmost without Always On Top, and decided once
     for (const std::string stored : {"1", "0", "1"}) {
         command(frmMain::mnuAlwaysOnTop);
-        EXPECT_EQ(isTopMost(window()), stored == "1");
-        EXPECT_EQ(user.texts()["OnTop"], stored);
+        EXPECT_EQ(std::pair(isTopMost(window()), user.texts()["OnTop"]), std::pair(stored == "1", stored));
     }
     EXPECT_TRUE(isTopMost(about));
 }
@@ -349,9 +345,8 @@ TEST_F(MainWindow, OnlyHideOneMinimisesToTheIconWhichOutlivesTheShellAndAnswersT
 }
 
 TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
-    // Exit in the icon's menu (which closes the window as its close box and Options > Exit do), and logoff.
-    for (const auto& [message, wParam] :
-         {std::pair<UINT, WPARAM>{WM_COMMAND, frmMain::mnuHiddenExit}, {WM_ENDSESSION, TRUE}}) {
+    const std::pair<UINT, WPARAM> roads[] = {{WM_COMMAND, frmMain::mnuHiddenExit}, {WM_ENDSESSION, TRUE}};  // logoff
+    for (const auto& [message, wParam] : roads) {  // Exit closes the window as its close box and Options > Exit do
         start({{"Hide", "1"}});
         minimise();
         const NOTIFYICONDATAA before = icon();

@@ -100,8 +100,7 @@ TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
         cRegistry::replaceClassesRoots,
         {{{ScratchKey::kHive, first.path() + "\\"}, {ScratchKey::kHive, second.path() + "\\"}}});
     cRegistry registry;
-    registry.SectionKey("Cls");
-    registry.ValueKey("Doc");  // the object's own fields as arguments: the member works on copies
+    registry.SectionKey("Cls"), registry.ValueKey("Doc");  // its own fields as arguments: the member works on copies
     registry.CreateEXEAssociation("  \"C:\\a.exe ", registry.SectionKey(), registry.ValueKey(), ".t", "", true, "",
                                   false, "", true, "", 0);
     registry.ClassKey(ScratchKey::kHive);

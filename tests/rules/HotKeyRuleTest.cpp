@@ -21,10 +21,9 @@ TEST(HotKeyRule, FunctionKeysAloneOrWithModifiersOtherKeysOnlyWithTwoModifiersNe
 }
 
 TEST(HotKeyRule, ARegistrationNeverRepeatsAndKnowsNoExtendedKeys) {
-    EXPECT_EQ(
-        HotKeyRule::registrationOf(key(kF6, kCtrl | kAlt | kShift)),
-        (HotKeyRule::Registration{
-            HotKeyRule::kModNoRepeat | HotKeyRule::kModControl | HotKeyRule::kModAlt | HotKeyRule::kModShift, kF6}));
-    EXPECT_TRUE(HotKeyRule::sameKey(key(kInsert, kCtrl | kShift | kExtended), key(kInsert, kCtrl | kShift)));
-    EXPECT_FALSE(HotKeyRule::sameKey(key(kInsert, kCtrl | kShift), key(kInsert, kCtrl | kAlt)));
+    using namespace HotKeyRule;
+    EXPECT_EQ(registrationOf(key(kF6, kCtrl | kAlt | kShift)),
+              (Registration{kModNoRepeat | kModControl | kModAlt | kModShift, kF6}));
+    EXPECT_TRUE(sameKey(key(kInsert, kCtrl | kShift | kExtended), key(kInsert, kCtrl | kShift)));
+    EXPECT_FALSE(sameKey(key(kInsert, kCtrl | kShift), key(kInsert, kCtrl | kAlt)));
 }

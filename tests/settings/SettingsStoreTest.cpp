@@ -46,18 +46,14 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoice) {
 }
 
 TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnAndTheMachineKeyOnlySeedsThem) {
-    // Starts in turn: A:E account A elevated (the machine key writable), B:N account B normal (B
-    // may also elevate with A's account: A:E). A digit is the time then saved, T ticks Always On
-    // Top, M9 an older install's settings left in the machine key, B:3 a seed of B's key cut short.
+    // Starts in turn: A:E account A elevated (may write the machine key; B may elevate as A), B:N account B normal.
+    // A digit saves that time, T ticks Always On Top, M9 leaves an old install's settings, B:3 a seed cut short.
     ScratchKey otherUser{"otherUser"};
-    // clang-format off
-    const std::tuple<const char*, const char*, const char*> rows[] = {  // seen at last, in the machine key
+    const std::tuple<const char*, const char*, const char*> rows[] = {
         {"B:N 7 A:E B:N", "7", "4"}, {"B:N 7 A:E 5 B:N", "7", "5"}, {"A:E A:N 7 A:E T A:N", "7 top", "4 top"},
-        {"M9 B:N", "9", "9"}, {"M9 B:3 B:N", "9", "9"}, {"A:N 7 A:E", "7", ""}, {"A:N", "4", ""}};
-    // clang-format on
-    const auto shown = [](std::map<std::string, std::string> texts) {
-        return texts["Events"] + (texts["OnTop"] == "1" ? " top" : "");
-    };
+        {"M9 B:3 B:N", "9", "9"},    {"A:N 7 A:E", "7", ""},        {"A:N", "4", ""},
+        {"M9 B:N", "9", "9"}};
+    const auto shown = [](auto texts) { return texts["Events"] + (texts["OnTop"] == "1" ? " top" : ""); };
     for (const auto& [starts, seen, inMachineKey] : rows) {
         for (const ScratchKey* key : {&machine, &user, &otherUser})
             RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
