@@ -137,8 +137,7 @@ TEST_F(MainWindow, AClickAtAPointLandsThereAndPutsThePointerBack) {
     SetCursorPos(pointer.x, pointer.y);
     pumpFor(1100);  // the user's last move a second ago
     for (int click = 1; click <= 3; ++click) {
-        tick();
-        pumpFor(100);
+        tick(), pumpFor(100);
         POINT now{};
         GetCursorPos(&now);
         EXPECT_EQ(std::pair(now.x, now.y), std::pair(pointer.x, pointer.y)) << click;
@@ -193,13 +192,12 @@ TEST_F(MainWindow, TheClickListPicksAPointForATimeAndSavesWithoutEndingTheRun) {
     click(box(frmClickList::Command2));
     setWindowText(box(frmClickList::Text1), "61");
     click(box(frmClickList::Command3));
-    EXPECT_EQ(boxes.take(),
-              std::vector<std::string>{"Click List: Vary each time by a whole number of seconds from 0 to 60."});
+    EXPECT_THAT(boxes.take(), ElementsAre("Click List: Vary each time by a whole number of seconds from 0 to 60."));
     setWindowText(box(frmClickList::Text1), "7");
     click(box(frmClickList::Check1));
     click(box(frmClickList::Command3));
-    Texts saved = user.texts();
-    EXPECT_EQ(saved["Points"] + "|" + saved["Vary"] + "|" + saved["WaitForUser"], ";321,345;3,4|7|0");
+    EXPECT_EQ(user.texts()["Points"] + "|" + user.texts()["Vary"] + "|" + user.texts()["WaitForUser"],
+              ";321,345;3,4|7|0");
     EXPECT_EQ(panel(frmMain::StatusBar1, 1), "Status: Running");
     command(frmMain::mnuClickList);
     routeKey(VK_ESCAPE);

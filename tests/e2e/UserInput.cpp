@@ -19,15 +19,13 @@ void clickWindow(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     movePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     pumpFor(60);
 }
 
 void pressKey(WORD virtualKey, bool withAlt) {
     if (withAlt) key(VK_MENU, false);
-    key(virtualKey, false);
-    key(virtualKey, true);
+    key(virtualKey, false), key(virtualKey, true);
     if (withAlt) key(VK_MENU, true);
     pumpFor(60);
 }

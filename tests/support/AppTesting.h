@@ -21,10 +21,7 @@ protected:
         SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()}, false);
         WindowTimer::tickByHand(true);
     }
-    void TearDown() override {
-        app.reset();
-        WindowTimer::tickByHand(false);
-    }
+    void TearDown() override { app.reset(), WindowTimer::tickByHand(false); }
     void start(const Texts& changes = {}) {  // on the current version's defaults, with these texts instead
         for (const auto& [name, text] : SettingsStore::kDefaults) user.putText(std::string(name), std::string(text));
         for (const auto& [name, text] : changes) user.putText(name, text);
