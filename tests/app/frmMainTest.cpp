@@ -344,6 +344,7 @@ TEST_F(MainWindow, OnlyHideOneMinimisesToTheIconWhichOutlivesTheShellAndAnswersT
 
 TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
     const std::pair<UINT, WPARAM> roads[] = {{WM_COMMAND, frmMain::mnuHiddenExit}, {WM_ENDSESSION, TRUE}};  // logoff
+    MSG quit{};  // the road ends the message loop; taken here, it ends no later test's point picker
     for (const auto& [message, wParam] : roads) {  // Exit closes the window as its close box and Options > Exit do
         start({{"Hide", "1"}});
         minimise();
@@ -351,6 +352,7 @@ TEST_F(MainWindow, EveryRoadOutTakesTheIconAndTheDialogsAlong) {
         HWND dialog = settings().hwnd();
         SendMessageA(window(), message, wParam, 0);
         EXPECT_TRUE(allHold({FACT(!shown(before)), FACT(!IsWindow(dialog))})) << message;  // dialogs unloaded
+        EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << message;
         app.reset();
     }
 }
