@@ -7,8 +7,7 @@
 
 std::string windowsPath(std::string path) {
     if (!path.empty() && path.front() == '/') path.insert(0, "Z:");
-    for (char& c : path)
-        if (c == '/') c = '\\';
+    for (char& c : path) c = c == '/' ? '\\' : c;
     return path;
 }
 

@@ -7,13 +7,10 @@
 
 std::string clikpadExePath();
 std::wstring wide(const std::string& utf8);  // the tests write paths in UTF-8
-// A path of the build as the program under test sees it (Wine maps / to Z:).
-std::string windowsPath(std::string path);
-// What a control of another process shows (GetWindowText would give its creation text).
-std::string textOf(HWND window);
-void deleteSettings();  // the whole vendor key, machine and user alike
-// Under Wine the build's own prefix holds nobody's settings; on Windows they may be the user's.
-bool othersSettingsMayExist();
+std::string windowsPath(std::string path);   // a path of the build as the program sees it (Wine maps / to Z:)
+std::string textOf(HWND window);  // what another process's control shows (GetWindowText gives its creation text)
+void deleteSettings();            // the whole vendor key, machine and user alike
+bool othersSettingsMayExist();    // not in the build's own Wine prefix; on Windows they may be the user's
 
 class ClikpadProcess {
 public:
@@ -27,8 +24,7 @@ public:
     bool waitForExit(DWORD timeoutMs = 10000);
     bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
     HWND main() const { return main_; }
-    // A top-level window of this process with the caption (and class, when given).
-    HWND findWindow(const std::string& caption, const char* className = nullptr) const;
+    HWND findWindow(const std::string& caption, const char* className = nullptr) const;  // top-level, of this process
     HWND button(HWND parent, const char* caption) const { return FindWindowExA(parent, nullptr, "Button", caption); }
 
 private:

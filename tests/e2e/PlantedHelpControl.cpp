@@ -2,10 +2,8 @@
 #include "platform/Win32.h"
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        const DWORD process = GetCurrentProcessId();
-        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded", REG_DWORD, &process,
-                        sizeof process);
-    }
+    if (reason == DLL_PROCESS_ATTACH)
+        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded", REG_DWORD, &reason,
+                        sizeof reason);
     return TRUE;
 }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -17,8 +16,7 @@ std::string stored(HKEY hive, const char* name, const char* key = "SOFTWARE\\Tal
     return RegGetValueA(hive, key, name, RRF_RT_ANY, nullptr, text, &size) == ERROR_SUCCESS ? text : "-";
 }
 
-// A non-volatile key cannot be made below a volatile one: the settings key can then not be written.
-void makeUnwritable(HKEY hive) {
+void makeUnwritable(HKEY hive) {  // no non-volatile key can be made below a volatile one
     RegKey key;
     RegCreateKeyExA(hive, "SOFTWARE\\Talvick Software", 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, key.put(),
                     nullptr);
@@ -57,8 +55,7 @@ TEST_F(EndToEnd, AUserSetsATimeRunsAndExitsThenNoKeyCanBeWritten) {
     makeUnwritable(HKEY_LOCAL_MACHINE);  // as it is for every start without administrator rights
     clikpad = std::make_unique<ClikpadProcess>();
     ASSERT_TRUE(clikpad->waitForMainWindow());
-    // The defaults, in the user's key.
-    EXPECT_EQ(stored(HKEY_CURRENT_USER, "Ver") + stored(HKEY_LOCAL_MACHINE, "Ver"), "4.3-");
+    EXPECT_EQ(stored(HKEY_CURRENT_USER, "Ver") + stored(HKEY_LOCAL_MACHINE, "Ver"), "4.3-");  // the user's defaults
     chooseMenu('o', 's');
     HWND settings = waitForWindow("Settings", "ClikpadForm");
     ASSERT_NE(settings, nullptr);
@@ -71,10 +68,9 @@ TEST_F(EndToEnd, AUserSetsATimeRunsAndExitsThenNoKeyCanBeWritten) {
     ASSERT_TRUE(pumpUntil([&] { return !IsWindow(settings); }));
     UserInput::pressKey(VK_F6);  // the run's hot key, wherever the focus is
     UserInput::movePointer(target.centre());
-    const auto clicks = [&] { return std::ranges::count(target.received(), WM_LBUTTONUP, &ReceivedMessage::message); };
     const DWORD interval = 1000, margin = 10000;  // the time typed; a loaded machine may be late by seconds
-    EXPECT_TRUE(pumpUntil([&] { return clicks() >= 2; }, 2 * interval + margin))
-        << clicks() << " clicks seen; times stored: " << stored(HKEY_CURRENT_USER, "Events")
+    EXPECT_TRUE(pumpUntil([&] { return target.received(WM_LBUTTONUP) >= 2; }, 2 * interval + margin))
+        << target.received(WM_LBUTTONUP) << " clicks seen; times stored: " << stored(HKEY_CURRENT_USER, "Events")
         << "; Start enabled: " << IsWindowEnabled(clikpad->button(clikpad->main(), "Start"));
     chooseMenu('o', 'x');  // while it runs
     DWORD code = 1;
@@ -95,8 +91,7 @@ TEST_F(EndToEnd, AUserSetsATimeRunsAndExitsThenNoKeyCanBeWritten) {
 }
 
 TEST_F(EndToEnd, HelpOpensFromAnyFolderAndNoPlantedLibraryIsLoaded) {
-    // A copy of the program with its help file in a folder whose name the ANSI code page
-    // cannot spell, and a library named as the help control that marks the registry when loaded.
+    // A copy with its help in a folder the ANSI code page cannot spell, and a library named as the help control.
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = temp + ("clikpad-\u0410\u043d\u043d\u0430-" + std::to_string(GetCurrentProcessId()));
@@ -108,8 +103,7 @@ TEST_F(EndToEnd, HelpOpensFromAnyFolderAndNoPlantedLibraryIsLoaded) {
     for (const auto& [from, to] : files)
         ASSERT_TRUE(CopyFileW(wide(from).c_str(), wide(folder + to).c_str(), FALSE)) << from;
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\ClikpadTests", "PlantedLibraryLoaded");
-    // Wine takes its own help control whatever lies beside a program; told to prefer
-    // files for this copy, it searches as Windows does. Windows ignores the setting.
+    // Told to prefer files for this copy, Wine looks for the help control as Windows does (which ignores this).
     const std::string wine = "Software\\Wine\\AppDefaults\\clikpad-copy.exe";
     RegSetKeyValueA(HKEY_CURRENT_USER, (wine + "\\DllOverrides").c_str(), "hhctrl.ocx", REG_SZ, "native,builtin", 15);
     clikpad = std::make_unique<ClikpadProcess>(folder + "\\clikpad-copy.exe");

@@ -6,8 +6,7 @@
 namespace UserInput {
 
 void movePointer(POINT screen);
-void clickWindow(HWND window);  // the middle of the window
-// A key, by its virtual-key code, with Alt held when asked.
-void pressKey(WORD virtualKey, bool withAlt = false);
+void clickWindow(HWND window);                         // the middle of the window
+void pressKey(WORD virtualKey, bool withAlt = false);  // by its virtual-key code, with Alt held when asked
 
 }  // namespace UserInput

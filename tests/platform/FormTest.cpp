@@ -1,5 +1,4 @@
-// Forms from twips layouts at any DPI, their keyboard focus; the fence: after an error
-// nothing runs; status panels that fit their texts; whether a click can land.
+// Forms from twips at any DPI, their focus, the fence after an error; status panels, the balloon, the click target.
 #include "Recorders.h"
 #include "StateFields.h"
 #include "TestWindow.h"
@@ -25,18 +24,15 @@
 namespace {
 std::vector<std::string> endings;
 
-// Two buttons, the second ending on the client area's bottom edge, a text box, a menu
-// command and a timer; every handler notes its name and, while `throwing`, raises a registry error.
+// Each handler notes its name and, while `throwing`, raises a registry error; the second button ends at the bottom.
 class ButtonForm : public Form {
 public:
     static constexpr UINT kMenuCommand = 2001;
     explicit ButtonForm(bool dpiChangeBeforeControls = false) {
-        using K = ControlKind;
-        constexpr int W = ControlLayout::kInWindow;
         static constexpr std::array<ControlLayout, 3> layout{
-            {{"First", K::PushButton, W, "First", {120, 240, 1215, 375}},
-             {"Last", K::PushButton, W, "Last", {120, 2415, 1215, 375}},
-             {"Text", K::TextBox, W, "", {1500, 240, 1215, 310}}}};
+            {{"First", ControlKind::PushButton, ControlLayout::kInWindow, "First", {120, 240, 1215, 375}},
+             {"Last", ControlKind::PushButton, ControlLayout::kInWindow, "Last", {120, 2415, 1215, 375}},
+             {"Text", ControlKind::TextBox, ControlLayout::kInWindow, "", {1500, 240, 1215, 310}}}};
         OwnedMenu menuBar(CreateMenu());
         AppendMenuA(menuBar.get(), MF_STRING, kMenuCommand, "&Menu");
         createWindow({"Form test", WS_OVERLAPPEDWINDOW, 0, 3000, 2790, IDI_CLIKPAD}, std::move(menuBar));
@@ -83,7 +79,7 @@ TEST_F(FormTest, TwipsBecomePixelsAtTheWindowsDpiAndAgainAtANewOne) {
         EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(SendMessageA(form.hwnd(), WM_GETICON, which, 0))),
                   GetSystemMetrics(metric));
     for (const int dpi : {static_cast<int>(GetDpiForWindow(form.hwnd())), 144}) {
-        RECT suggested{100, 80, 600, 340}, window{}, button{};  // 144: moved to a monitor of that many dots per inch
+        RECT suggested{100, 80, 600, 340}, window{}, button{}, client{};  // 144: moved to a monitor of that DPI
         if (dpi == 144)
             SendMessageA(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
         GetWindowRect(form.hwnd(), &window);
@@ -96,8 +92,7 @@ TEST_F(FormTest, TwipsBecomePixelsAtTheWindowsDpiAndAgainAtANewOne) {
         EXPECT_EQ((std::array<LONG, 5>{button.left, button.top, button.right, button.bottom, font.lfHeight}),
                   (std::array<LONG, 5>{px(120), px(2415), px(1335), px(2790), -MulDiv(8, dpi, 72)}))
             << dpi;
-        RECT client{};  // the window sized for its client area, whatever the frame takes
-        GetClientRect(form.hwnd(), &client);
+        GetClientRect(form.hwnd(), &client);  // the window sized for its client area, whatever the frame takes
         if (dpi == 144)
             EXPECT_TRUE(EqualRect(&window, &suggested));
         else
@@ -124,8 +119,7 @@ TEST_F(FormTest, AfterAnErrorNothingOfTheProgramRunsOrStaysHeld) {
     ButtonForm form;
     form.throwing = true;
     WindowTimer timer(7, 50);
-    timer.attach(form.hwnd());
-    timer.Enabled(true);
+    timer.attach(form.hwnd()), timer.Enabled(true);
     NOTIFYICONDATAA icon{NOTIFYICONDATAA_V1_SIZE, form.hwnd()};
     ASSERT_TRUE(notificationIconMessage(NIM_ADD, &icon));
     ASSERT_TRUE(HotKey::registerFor(form.hwnd(), 1, VK_F9));
@@ -151,7 +145,6 @@ TEST_F(FormTest, AfterAnErrorNothingOfTheProgramRunsOrStaysHeld) {
 
 TEST_F(FormTest, NothingReachesAFormWhileItIsDestroyedWithoutAnUnload) {
     static std::vector<UINT> seen;  // by the first button's handler, which uses the form
-    seen.clear();
     struct Watched : ButtonForm {
         Watched() {
             onControlMessage(0, [](UINT message, WPARAM, LPARAM) { return seen.push_back(message), false; });
@@ -169,9 +162,8 @@ TEST(StatusBar, APanelFitsTheWidestOfItsTextsAndTheSecondIsServedFirst) {
     const TestWindow window({100, 100, 285, 200}, 0);
     HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 185, 25,
                                window.handle(), nullptr, nullptr, nullptr);
-    // Far wider than MS Sans Serif at 8 points.
     const OwnedFont wide(CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
-    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(wide.get()), FALSE);
+    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(wide.get()), FALSE);  // far wider than MS Sans Serif
     const WindowDC dc(bar);
     const SelectedObject selected(dc.get(), wide.get());
     const auto fits = [&](int panel, const char* text) {
@@ -196,21 +188,15 @@ TEST(Balloon, IsAsWideAsTheDpiOfTheWindowItSpeaksForAllows) {
 TEST(ClickTarget, OnlyNoPointerOrADeniedProcessOrTokenBlocksAClick) {
     TestWindow window({100, 100, 300, 200}, RGB(255, 255, 255));
     SetCursorPos(window.centre().x, window.centre().y);
-    ASSERT_TRUE(ClickTarget::ownIntegrityLevel().has_value());
     EXPECT_EQ(ClickTarget::integrityLevelOf(window.handle()), ClickTarget::ownIntegrityLevel());
     static DWORD queryError;  // why the target, a process of this test, or its token cannot be opened
     const auto noPointer = [](LPPOINT) -> BOOL { return FALSE; };  // not on the input desktop: a locked screen
-    const auto noProcess = [](DWORD, BOOL, DWORD) -> HANDLE {
-        SetLastError(queryError);
-        return nullptr;
-    };
+    const auto noProcess = [](DWORD, BOOL, DWORD) -> HANDLE { return SetLastError(queryError), nullptr; };
     const auto noToken = [](HANDLE process, DWORD access, PHANDLE token) -> BOOL {
-        if (process == GetCurrentProcess()) return OpenProcessToken(process, access, token);
-        SetLastError(queryError);
-        return FALSE;
+        return process == GetCurrentProcess() ? OpenProcessToken(process, access, token)
+                                              : (SetLastError(queryError), FALSE);
     };
     const std::tuple<ClickTarget::Queries, DWORD, bool> rows[] = {
-        {{&GetCursorPos, &OpenProcess, &OpenProcessToken}, 0, false},
         {{noPointer, &OpenProcess, &OpenProcessToken}, 0, true},
         {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_ACCESS_DENIED, true},  // another account's
         {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_INVALID_PARAMETER, false},

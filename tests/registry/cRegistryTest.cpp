@@ -5,7 +5,6 @@
 #include "registry/cRegistry.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -17,15 +16,12 @@ using ::testing::IsEmpty;
 
 cRegistry at(const std::string& path, const std::string& valueName = "", std::int32_t valueType = REG_SZ) {
     cRegistry registry;
-    registry.ClassKey(ScratchKey::kHive);
-    registry.SectionKey(path);
-    registry.ValueKey(valueName);
+    registry.ClassKey(ScratchKey::kHive), registry.SectionKey(path), registry.ValueKey(valueName);
     registry.ValueType(valueType);
     return registry;
 }
 
-// "number|source|description" of what the action raises, or "none".
-std::string raised(const std::function<void()>& action) try {
+std::string raised(const std::function<void()>& action) try {  // "number|source|description", or "none"
     action();
     return "none";
 } catch (const RegistryError& error) {
@@ -46,7 +42,7 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
         {"Absent", REG_NONE, "", "default"}};
     // clang-format on
     for (const auto& [name, type, bytes, value] : rows) key.put(name, type, bytes);
-    for (const std::string& path : {key.path(), key.path() + "\\Missing"}) {
+    for (const std::string& path : {key.path(), key.path() + "\\Missing"})
         for (const auto& [name, type, bytes, value] : rows) {
             auto registry = at(path, name, REG_LINK);
             registry.Default(Variant("default"));
@@ -54,7 +50,6 @@ TEST(cRegistry, EachStoredTypeReadsAsItsKindAndWhatCannotBeReadAsTheDefault) {
             EXPECT_EQ(registry.Value(), readable ? value : Variant("default")) << path << " " << name;
             EXPECT_EQ(registry.ValueType(), readable ? static_cast<std::int32_t>(type) : REG_LINK) << name;
         }
-    }
 }
 
 TEST(cRegistry, EachValueTypeStoresItsFormOfTheValueOrRaises) {
@@ -73,8 +68,7 @@ TEST(cRegistry, EachValueTypeStoresItsFormOfTheValueOrRaises) {
     // clang-format on
     for (const auto& [valueType, value, stored, error] : writes) {
         RegDeleteKeyValueA(HKEY_CURRENT_USER, key.path().c_str(), "V");
-        auto registry = at(key.path(), "V", valueType);
-        EXPECT_EQ(raised([&] { registry.Value(value); }), error) << value.toText();
+        EXPECT_EQ(raised([&] { at(key.path(), "V", valueType).Value(value); }), error) << value.toText();
         EXPECT_EQ(key.texts().count("V") ? key.texts().at("V") : "-", stored) << value.toText();
     }
 }
@@ -100,15 +94,13 @@ TEST(cRegistry, KeysAreMadeFoundListedAndDeletedOrTheFailureIsNamed) {
 }
 
 TEST(cRegistry, AFileTypeIsRegisteredUnderBothRootsFromCopiesOfTheArguments) {
-    // Two scratch keys stand in for HKEY_CLASSES_ROOT and HKLM\SOFTWARE\Classes, which
-    // under Wine is the same key: a missing or misplaced write would not show there.
+    // Scratch keys for HKEY_CLASSES_ROOT and HKLM\SOFTWARE\Classes, one key under Wine: a misplaced write would hide.
     const ScratchKey first{"root1"}, second{"root2"};
     const ScopedSeam<cRegistry::ClassesRoots> roots(
         cRegistry::replaceClassesRoots,
         {{{ScratchKey::kHive, first.path() + "\\"}, {ScratchKey::kHive, second.path() + "\\"}}});
     cRegistry registry;
-    registry.SectionKey("Cls");
-    registry.ValueKey("Doc");  // the object's own fields as arguments: the member works on copies
+    registry.SectionKey("Cls"), registry.ValueKey("Doc");  // its own fields as arguments: the member works on copies
     registry.CreateEXEAssociation("  \"C:\\a.exe ", registry.SectionKey(), registry.ValueKey(), ".t", "", true, "",
                                   false, "", true, "", 0);
     registry.ClassKey(ScratchKey::kHive);

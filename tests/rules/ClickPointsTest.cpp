@@ -28,19 +28,15 @@ TEST(ClickPoints, AVariedTimeStaysWithinItsRangeAndNoVaryLeavesItAlone) {
     for (int i = 0; i < 200; ++i) EXPECT_LE(ClickPoints::variedTime(32760, 60, random), 32766);
     EXPECT_EQ(ClickPoints::variedTime(5, 0, random), 5);
     EXPECT_EQ(ClickPoints::variedTime(-2, 60, random), -2);  // a hand-edited time goes on as it is
-    // clang-format off
-    const std::pair<const char*, int> vary[] = {{"", 0}, {"0", 0}, {"60", 60}, {"07", 7}, {"61", 0}, {"-1", 0},
-                                                {"1.5", 0}, {"600", 0}};
-    // clang-format on
+    const std::pair<const char*, int> vary[] = {{"", 0},   {"0", 0},  {"60", 60}, {"07", 7},
+                                                {"61", 0}, {"-1", 0}, {"1.5", 0}, {"600", 0}};
     for (const auto& [text, seconds] : vary) EXPECT_EQ(ClickPoints::parseVary(text), seconds) << text;
 }
 
 TEST(ClickPoints, TheUsersInputOfTheLastSecondCountsClikpadsOwnDoesNot) {
-    // clang-format off
-    const std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, bool> rows[] = {  // last input, own, now
-        {5000, 0, 5999, true}, {5000, 0, 6000, false}, {5000, 5000, 5100, false}, {5000, 4990, 5100, true},
-        {UINT32_MAX - 10, 0, 200, true}, {UINT32_MAX - 10, 0, 1000, false}};
-    // clang-format on
+    const std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, bool> rows[] = {
+        {5000, 0, 5999, true},    {5000, 0, 6000, false},          {5000, 5000, 5100, false},
+        {5000, 4990, 5100, true}, {UINT32_MAX - 10, 0, 200, true}, {UINT32_MAX - 10, 0, 1000, false}};
     for (const auto& [last, own, now, active] : rows)
         EXPECT_EQ(ClickPoints::userActive(last, own, now), active) << last << " " << own << " " << now;
 }
@@ -49,11 +45,9 @@ TEST(ClickPoints, ADesktopPixelOnTheAbsoluteScaleLandsOnItselfOnEveryMonitor) {
     const auto landsOn = [](std::int32_t scaled, std::int32_t origin, std::int32_t extent) {  // as Windows maps back
         return origin + static_cast<std::int32_t>(static_cast<std::int64_t>(scaled) * extent / 65536);
     };
-    // clang-format off
-    const std::tuple<std::int32_t, std::int32_t, std::int32_t> rows[] = {  // pixel, origin, extent
-        {0, 0, 1920}, {1919, 0, 1920}, {959, 0, 1920}, {-1500, -1920, 3840}, {-1, -1920, 3840}, {40, -1080, 3240},
-        {3839, -2560, 6400}, {7679, 0, 7680}};
-    // clang-format on
+    const std::tuple<std::int32_t, std::int32_t, std::int32_t> rows[] = {
+        {0, 0, 1920},      {1919, 0, 1920},   {959, 0, 1920},      {-1500, -1920, 3840},
+        {-1, -1920, 3840}, {40, -1080, 3240}, {3839, -2560, 6400}, {7679, 0, 7680}};
     for (const auto& [pixel, origin, extent] : rows)
         EXPECT_EQ(landsOn(ClickPoints::desktopAbsolute(pixel, origin, extent), origin, extent), pixel) << pixel;
 }

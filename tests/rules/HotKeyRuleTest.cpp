@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr std::uint16_t key(unsigned virtualKey, unsigned flags = 0) {
-    return static_cast<std::uint16_t>(virtualKey | flags << 8);
-}
+constexpr std::uint16_t key(unsigned vk, unsigned flags = 0) { return static_cast<std::uint16_t>(vk | flags << 8); }
 constexpr unsigned kShift = HotKeyRule::kShiftFlag, kCtrl = HotKeyRule::kControlFlag, kAlt = HotKeyRule::kAltFlag;
 constexpr unsigned kExtended = 0x08, kF4 = 0x73, kF6 = 0x75, kF12 = 0x7B, kF13 = 0x7C, kF24 = 0x87, kInsert = 0x2D;
 }  // namespace
@@ -23,10 +21,9 @@ TEST(HotKeyRule, FunctionKeysAloneOrWithModifiersOtherKeysOnlyWithTwoModifiersNe
 }
 
 TEST(HotKeyRule, ARegistrationNeverRepeatsAndKnowsNoExtendedKeys) {
-    EXPECT_EQ(
-        HotKeyRule::registrationOf(key(kF6, kCtrl | kAlt | kShift)),
-        (HotKeyRule::Registration{
-            HotKeyRule::kModNoRepeat | HotKeyRule::kModControl | HotKeyRule::kModAlt | HotKeyRule::kModShift, kF6}));
-    EXPECT_TRUE(HotKeyRule::sameKey(key(kInsert, kCtrl | kShift | kExtended), key(kInsert, kCtrl | kShift)));
-    EXPECT_FALSE(HotKeyRule::sameKey(key(kInsert, kCtrl | kShift), key(kInsert, kCtrl | kAlt)));
+    using namespace HotKeyRule;
+    EXPECT_EQ(registrationOf(key(kF6, kCtrl | kAlt | kShift)),
+              (Registration{kModNoRepeat | kModControl | kModAlt | kModShift, kF6}));
+    EXPECT_TRUE(sameKey(key(kInsert, kCtrl | kShift | kExtended), key(kInsert, kCtrl | kShift)));
+    EXPECT_FALSE(sameKey(key(kInsert, kCtrl | kShift), key(kInsert, kCtrl | kAlt)));
 }

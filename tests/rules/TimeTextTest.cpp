@@ -6,11 +6,9 @@
 #include <climits>
 
 TEST(TimeText, AnElementCountsItsLeadingNumberToTheNearestEvenInteger) {
-    // clang-format off
     const std::pair<const char*, std::optional<std::int32_t>> rows[] = {
-        {"0004", 4}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {" 1 2 ", 12}, {"\t7\n", 7}, {"1\r2", 1}, {"25e-1", 2},
-        {"5s10", 5}, {"", 0}, {"2147483647.4", INT_MAX}, {"2147483647.5", std::nullopt}};
-    // clang-format on
+        {"0004", 4},  {"2.5", 2},  {"3.5", 4},   {"-2.5", -2}, {" 1 2 ", 12}, {"2147483647.4", INT_MAX},
+        {"\t7\n", 7}, {"1\r2", 1}, {"25e-1", 2}, {"5s10", 5},  {"", 0},       {"2147483647.5", std::nullopt}};
     for (const auto& [element, value] : rows) EXPECT_EQ(TimeText::eventValue(element), value) << "'" << element << "'";
     EXPECT_EQ(TimeText::splitEvents("5,,10,"), (std::vector<std::string>{"5", "", "10", ""}));
 }

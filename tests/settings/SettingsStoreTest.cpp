@@ -17,8 +17,7 @@ protected:
 TEST_F(SettingsStoreTest, AnyMarkerButTheCurrentOneResetsExactlyTheSevenDefaults) {
     for (const std::string marker : {"", "4.2", " 4.3", "4.3"}) {  // "": none at all
         if (!marker.empty()) user.putText("Ver", marker);
-        user.putText("Events", "5,10");
-        user.putText("Foreign", "left alone");
+        user.putText("Events", "5,10"), user.putText("Foreign", "left alone");
         EXPECT_EQ(SettingsStore::resetUnlessCurrentVersion(), marker != "4.3") << marker;
         EXPECT_EQ(user.texts()["Events"], marker == "4.3" ? "5,10" : "4") << marker;
     }
@@ -32,10 +31,9 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoice) {
     for (const char* name : {"Button", "DetAd", "Loop"}) user.putText(name, "True");
     user.put("Hide", REG_DWORD, std::string("\x01\0\0\0", 4));  // by hand: counts by its text
     user.put("OnTop", REG_BINARY, "1");                         // binary data has none
-    // clang-format off
-    EXPECT_TRUE(sameState(SettingsStore::load(),
-                          {.primaryButton = true, .adDetectorOn = true, .minimizeToNotificationIcon = true, .loop = true}));
-    // clang-format on
+    EXPECT_TRUE(
+        sameState(SettingsStore::load(),
+                  {.primaryButton = true, .adDetectorOn = true, .minimizeToNotificationIcon = true, .loop = true}));
     for (const char* name : {"Button", "DetAd", "Loop", "Hide"}) user.putText(name, name[0] == 'H' ? " 1" : "true");
     EXPECT_TRUE(sameState(SettingsStore::load(), Settings{}));  // none of the texts that select the first choice
     EXPECT_TRUE(SettingsStore::loopsOnRun("tRuE"));
@@ -48,28 +46,22 @@ TEST_F(SettingsStoreTest, OnlyTheExactTextsSelectTheFirstChoice) {
 }
 
 TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnAndTheMachineKeyOnlySeedsThem) {
-    // Starts in turn: A:E account A elevated (the machine key writable), B:N account B normal (B
-    // may also elevate with A's account: A:E). A digit is the time then saved, T ticks Always On
-    // Top, M9 an older install's settings left in the machine key, B:3 a seed of B's key cut short.
+    // Starts in turn: A:E account A elevated (may write the machine key; B may elevate as A), B:N account B normal.
+    // A digit saves that time, T ticks Always On Top, M9 leaves an old install's settings, B:3 a seed cut short.
     ScratchKey otherUser{"otherUser"};
-    // clang-format off
-    const std::tuple<const char*, const char*, const char*> rows[] = {  // seen at last, in the machine key
+    const std::tuple<const char*, const char*, const char*> rows[] = {
         {"B:N 7 A:E B:N", "7", "4"}, {"B:N 7 A:E 5 B:N", "7", "5"}, {"A:E A:N 7 A:E T A:N", "7 top", "4 top"},
-        {"M9 B:N", "9", "9"}, {"M9 B:3 B:N", "9", "9"}, {"A:N 7 A:E", "7", ""}, {"A:N", "4", ""}};
-    // clang-format on
-    const auto shown = [](std::map<std::string, std::string> texts) {
-        return texts["Events"] + (texts["OnTop"] == "1" ? " top" : "");
-    };
+        {"M9 B:3 B:N", "9", "9"},    {"A:N 7 A:E", "7", ""},        {"A:N", "4", ""},
+        {"M9 B:N", "9", "9"}};
+    const auto shown = [](auto texts) { return texts["Events"] + (texts["OnTop"] == "1" ? " top" : ""); };
     for (const auto& [starts, seen, inMachineKey] : rows) {
         for (const ScratchKey* key : {&machine, &user, &otherUser})
             RegDeleteTreeA(HKEY_CURRENT_USER, key->path().c_str());
         std::istringstream steps(starts);
         for (std::string step; steps >> step;) {
             const ScratchKey& account = step[0] == 'B' ? otherUser : user;
-            if (step == "M9") {
-                for (const auto& [name, text] :
-                     {std::pair{"Events", "9"}, {"HotKeyRun", "57"} /* '9' */, {"Ver", "4.3"}})
-                    machine.putText(name, text);
+            if (step == "M9") {  // 57: '9' as a hot key
+                machine.putText("Events", "9"), machine.putText("HotKeyRun", "57"), machine.putText("Ver", "4.3");
             } else if (step.ends_with(":3")) {
                 for (const char* name : {"Button", "DetAd", "Events"}) account.putText(name, "3");
             } else if (step[1] == ':') {
@@ -87,8 +79,7 @@ TEST_F(SettingsStoreTest, EachAccountKeepsItsOwnAndTheMachineKeyOnlySeedsThem) {
         EXPECT_EQ(shown(machine.texts()), inMachineKey) << starts;
         EXPECT_EQ(SettingsStore::hotKeys().run, *seen == '4' ? VK_F6 : *seen) << starts;
     }
-    const auto noSuchHive = static_cast<std::int32_t>(0x80000009);  // past the predefined keys
-    const SettingsLocation nowhere{noSuchHive, "Software"};
+    const SettingsLocation nowhere{static_cast<std::int32_t>(0x80000009), "Software"};  // past the predefined hives
     SettingsStore::chooseLocation(nowhere, nowhere, true);
     EXPECT_THROW(SettingsStore::resetUnlessCurrentVersion(), RegistryError);
 }

@@ -21,17 +21,14 @@ protected:
         SettingsStore::chooseLocation({ScratchKey::kHive, machine.path()}, {ScratchKey::kHive, user.path()}, false);
         WindowTimer::tickByHand(true);
     }
-    void TearDown() override {
-        app.reset();
-        WindowTimer::tickByHand(false);
-    }
-    // Starts on stored settings of the current version: the defaults with these texts instead.
-    void start(const Texts& changes = {}) {
+    void TearDown() override { app.reset(), WindowTimer::tickByHand(false); }
+    void start(const Texts& changes = {}) {  // on the current version's defaults, with these texts instead
         for (const auto& [name, text] : SettingsStore::kDefaults) user.putText(std::string(name), std::string(text));
         for (const auto& [name, text] : changes) user.putText(name, text);
         app = std::make_unique<App>();
     }
     frmMain& main() { return app->mainWindow(); }
+    HWND window() { return main().hwnd(); }
     frmSettings& settings() { return app->settingsDialog(); }
     HWND control(frmMain::Control which) { return main().control(which); }
     std::string panel(frmMain::Control bar, int number) { return StatusBar::panelText(control(bar), number); }

@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-// A test's replacement for a seam of the program, in place for the scope: the previous
-// one comes back however the test ends, a failed assertion included.
+// A seam's replacement for the scope: the previous one comes back however the test ends, a failed assertion included.
 template <typename Replacement>
 class ScopedSeam {
 public:
@@ -27,8 +26,7 @@ private:
 class MouseRecorder {
 public:
     MouseRecorder() { calls_.clear(); }
-    // The flags of each call; the program's clicks carry no position and no wheel amount.
-    const std::vector<DWORD>& calls() const { return calls_; }
+    const std::vector<DWORD>& calls() const { return calls_; }  // the flags: clicks carry no position or wheel
 
 private:
     static inline std::vector<DWORD> calls_;
@@ -36,11 +34,10 @@ private:
                                          [](DWORD flags, DWORD, DWORD, DWORD, ULONG_PTR) { calls_.push_back(flags); }};
 };
 
-// Each box "closes" at once, as if OK was pressed; take() gives "title: text" of each since the last call.
-class MessageRecorder {
+class MessageRecorder {  // each box "closes" at once, as if OK was pressed
 public:
     MessageRecorder() { shown_.clear(); }
-    std::vector<std::string> take() { return std::exchange(shown_, {}); }
+    std::vector<std::string> take() { return std::exchange(shown_, {}); }  // "title: text" of each since the last
 
 private:
     static inline std::vector<std::string> shown_;

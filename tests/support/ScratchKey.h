@@ -19,8 +19,7 @@ public:
     // Past cRegistry: a value of the key or of a subkey; REG_NONE without bytes makes only the subkey.
     void put(const std::string& name, DWORD type, const std::string& bytes, const std::string& below = "") const;
     void putText(const std::string& name, const std::string& text) const { put(name, REG_SZ, text + '\0'); }
-    // Each value as its text when it is a terminated plain string, else as "type:bytes".
-    std::map<std::string, std::string> texts() const;
+    std::map<std::string, std::string> texts() const;  // a terminated plain string as its text, else "type:bytes"
 
 private:
     std::string path_;

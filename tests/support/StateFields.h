@@ -1,5 +1,4 @@
-// States the tests expect as a whole, written as structs with named fields. Each has a
-// fieldsOf() listing its fields by name; a failed comparison names each field that differs.
+// States expected as a whole, as structs whose fieldsOf() names their fields: a failure names each field that differs.
 #pragma once
 
 #include "settings/SettingsStore.h"
@@ -15,22 +14,16 @@ inline std::string asText(bool value) { return value ? "yes" : "no"; }
 inline std::string asText(const std::string& text) { return text; }
 inline std::string asText(int number) { return std::to_string(number); }
 inline std::string asText(const ClickPoints::PointList& points) { return ClickPoints::format(points); }
-// One field of a state under its own name.
-#define NAMED(state, field) NamedFields::value_type(#field, asText((state).field))
+#define NAMED(state, field) NamedFields::value_type(#field, asText((state).field))  // a field under its own name
 
 inline NamedFields fieldsOf(const Settings& s) {
-    return {NAMED(s, primaryButton),
-            NAMED(s, adDetectorOn),
-            NAMED(s, events),
-            NAMED(s, loop),
-            NAMED(s, minimizeToNotificationIcon),
-            NAMED(s, alwaysOnTop)};
+    return {NAMED(s, primaryButton), NAMED(s, adDetectorOn), NAMED(s, events), NAMED(s, minimizeToNotificationIcon),
+            NAMED(s, loop),          NAMED(s, alwaysOnTop)};
 }
 
 inline NamedFields fieldsOf(const ClickList& s) { return {NAMED(s, points), NAMED(s, vary), NAMED(s, waitForUser)}; }
 
-// Facts checked together, each under its own words: a failure names every one that
-// does not hold. Equalities of values go to EXPECT_EQ, which shows both.
+// Facts checked together: a failure names each that does not hold (equalities go to EXPECT_EQ, which shows both).
 struct NamedFact {
     const char* words;
     bool holds;

@@ -66,8 +66,7 @@ void whenPickerShows(std::optional<POINT> clickAt) {
         actedAt = now;
         if (!target) return keybd_event(VK_ESCAPE, 1, 0, 0), keybd_event(VK_ESCAPE, 1, KEYEVENTF_KEYUP, 0);
         SetCursorPos(target->x, target->y);
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/Handles.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -22,6 +23,7 @@ public:
     POINT centre() const;
     void repaint(COLORREF colour);
     const std::vector<ReceivedMessage>& received() const { return received_; }
+    long long received(UINT message) const { return std::ranges::count(received_, message, &ReceivedMessage::message); }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -31,8 +33,7 @@ private:
     OwnedWindow window_;
 };
 
-// Width of the icon's image in pixels, 0 for no icon.
-inline int iconWidth(HICON icon) {
+inline int iconWidth(HICON icon) {  // of its image in pixels, 0 for no icon
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return 0;
     BITMAP bitmap{};
@@ -41,11 +42,9 @@ inline int iconWidth(HICON icon) {
     return bitmap.bmWidth;
 }
 
-// A key pressed on the focused window, as the program's message loop takes it.
-void routeKey(WPARAM virtualKey);
+void routeKey(WPARAM virtualKey);  // pressed on the focused window, as the program's message loop takes it
 
-// What the user does once the point picker shows, through the real pointer and keyboard:
-// a click at the point, or Escape for none. A picker still up after 5 s is closed.
+// Once the point picker shows, a real click at the point, or Escape for none; a picker up after 5 s is closed.
 void whenPickerShows(std::optional<POINT> clickAt);
 
 // Dispatches this thread's messages until the condition holds or the time is up.
