@@ -1,23 +1,18 @@
-// Forms from twips at any DPI, their focus, the fence after an error; status panels, the balloon, the click target.
+// Forms from twips at any DPI, their focus, the fence after an error, and their end.
 #include "Recorders.h"
 #include "StateFields.h"
 #include "TestWindow.h"
-#include "platform/Balloon.h"
-#include "platform/ClickTarget.h"
 #include "platform/FatalError.h"
 #include "platform/Form.h"
 #include "platform/Handles.h"
 #include "platform/HotKey.h"
 #include "platform/KeepAwake.h"
 #include "platform/NotificationIcons.h"
-#include "platform/StatusBar.h"
 #include "platform/WindowTimer.h"
 #include "registry/RegistryError.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
-
-#include <commctrl.h>
 
 #include <array>
 
@@ -156,55 +151,4 @@ TEST_F(FormTest, NothingReachesAFormWhileItIsDestroyedWithoutAnUnload) {
         seen.clear();
     }
     EXPECT_EQ(seen, std::vector<UINT>{});
-}
-
-TEST(StatusBar, APanelFitsTheWidestOfItsTextsAndTheSecondIsServedFirst) {
-    const TestWindow window({100, 100, 285, 200}, 0);
-    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 185, 25,
-                               window.handle(), nullptr, nullptr, nullptr);
-    const OwnedFont wide(CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
-    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(wide.get()), FALSE);  // far wider than MS Sans Serif
-    const WindowDC dc(bar);
-    const SelectedObject selected(dc.get(), wide.get());
-    const auto fits = [&](int panel, const char* text) {
-        SIZE extent{};
-        GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &extent);
-        RECT rect{};
-        SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&rect));
-        return rect.right - rect.left >= extent.cx + 4;
-    };
-    StatusBar::fitPanels({bar}, {"Timer: 32766", "Timer: 5"}, {"On"});
-    EXPECT_TRUE(fits(0, "Timer: 32766"));
-    StatusBar::fitPanels({bar}, {"Status: Stopped"}, {"Ad Detector: Off"});  // both cannot fit
-    EXPECT_TRUE(fits(1, "Ad Detector: Off"));
-}
-
-TEST(Balloon, IsAsWideAsTheDpiOfTheWindowItSpeaksForAllows) {
-    Balloon balloon;
-    balloon.show({300, 300}, "Title", "Text", 144);
-    EXPECT_EQ(SendMessageA(balloon.window(), TTM_GETMAXTIPWIDTH, 0, 0), 480);
-}
-
-TEST(ClickTarget, OnlyNoPointerOrADeniedProcessOrTokenBlocksAClick) {
-    TestWindow window({100, 100, 300, 200}, RGB(255, 255, 255));
-    SetCursorPos(window.centre().x, window.centre().y);
-    EXPECT_EQ(ClickTarget::integrityLevelOf(window.handle()), ClickTarget::ownIntegrityLevel());
-    static DWORD queryError;  // why the target, a process of this test, or its token cannot be opened
-    const auto noPointer = [](LPPOINT) -> BOOL { return FALSE; };  // not on the input desktop: a locked screen
-    const auto noProcess = [](DWORD, BOOL, DWORD) -> HANDLE { return SetLastError(queryError), nullptr; };
-    const auto noToken = [](HANDLE process, DWORD access, PHANDLE token) -> BOOL {
-        return process == GetCurrentProcess() ? OpenProcessToken(process, access, token)
-                                              : (SetLastError(queryError), FALSE);
-    };
-    const std::tuple<ClickTarget::Queries, DWORD, bool> rows[] = {
-        {{noPointer, &OpenProcess, &OpenProcessToken}, 0, true},
-        {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_ACCESS_DENIED, true},  // another account's
-        {{&GetCursorPos, noProcess, &OpenProcessToken}, ERROR_INVALID_PARAMETER, false},
-        {{&GetCursorPos, &OpenProcess, noToken}, ERROR_ACCESS_DENIED, true},
-        {{&GetCursorPos, &OpenProcess, noToken}, ERROR_INVALID_HANDLE, false}};
-    for (const auto& [queries, error, blocked] : rows) {
-        queryError = error;
-        const ScopedSeam<ClickTarget::Queries> seam(ClickTarget::replaceQueries, queries);
-        EXPECT_EQ(ClickTarget::blockedUnderPointer(), blocked) << error << " " << blocked;
-    }
 }
