@@ -92,9 +92,15 @@ void ClickRun::Tick() {
     if (!state_.ClickHeld && state_.Countdown > std::numeric_limits<std::int32_t>::min()) --state_.Countdown;
     if (state_.Countdown == 0) {
         const auto point = pointOf(state_.EventIndex);
-        state_.ClickHeld = clickHeld(point);
+        // A point on a monitor that is gone would be clicked somewhere else, if anywhere.
+        const bool onNoScreen = point && !onAMonitor(screenPoint(*point));
+        state_.ClickHeld = clickHeld(point && !onNoScreen);
         if (state_.ClickHeld) return showCountdownAndClicks();  // still running: the click waits
-        clickOnce(point);
+        if (onNoScreen) {
+            skipped(RunControls::Skipped::PointOffScreen);
+        } else if (clickAllowed(point)) {
+            click(point);
+        }
         const bool lastElement = state_.EventIndex == state_.LastEventIndex;
         if (lastElement && !SettingsStore::loopsOnRun(state_.LoopSetting)) {
             controls_.enableTimer(false);
@@ -125,17 +131,9 @@ std::optional<ClickPoints::ScreenPoint> ClickRun::pointOf(std::int32_t index) co
 }
 
 // A click waits while a point is being picked, where it would land on the picker, and
-// a click at a point while the user works, so that the pointer is not taken from them
-// (a point on no monitor is not clicked: nothing to wait for).
-bool ClickRun::clickHeld(const std::optional<ClickPoints::ScreenPoint>& point) const {
-    if (PointPicker::picking()) return true;
-    return point && state_.WaitForUser && onAMonitor(screenPoint(*point)) && userActiveRecently();
-}
-
-void ClickRun::clickOnce(const std::optional<ClickPoints::ScreenPoint>& point) {
-    // A point on a monitor that is gone would be clicked somewhere else, if anywhere.
-    if (point && !onAMonitor(screenPoint(*point))) return skipped(RunControls::Skipped::PointOffScreen);
-    if (clickAllowed(point)) click(point);
+// a click at a point on a screen while the user works, so that the pointer is not taken from them.
+bool ClickRun::clickHeld(bool atAPointOnAScreen) const {
+    return PointPicker::picking() || (atAPointOnAScreen && state_.WaitForUser && userActiveRecently());
 }
 
 // The run's first click at the pointer, and the first at each point, sets the colour

@@ -88,8 +88,7 @@ private:
     static std::uint32_t freshSeed();
     std::int32_t countdownOf(std::int32_t index);
     std::optional<ClickPoints::ScreenPoint> pointOf(std::int32_t index) const;
-    bool clickHeld(const std::optional<ClickPoints::ScreenPoint>& point) const;
-    void clickOnce(const std::optional<ClickPoints::ScreenPoint>& point);
+    bool clickHeld(bool atAPointOnAScreen) const;
     bool clickAllowed(const std::optional<ClickPoints::ScreenPoint>& point);
     void click(const std::optional<ClickPoints::ScreenPoint>& point);
     void skipped(RunControls::Skipped why);

@@ -1,7 +1,7 @@
 // A notice that clicks of this run were skipped, and why, said without taking the
 // focus: a balloon hanging from the bottom of the main window, which goes with the
-// window when it moves. Minimised to its notification icon, the icon says it instead. While the window is
-// minimised its taskbar button flashes, and the balloon waits for the window.
+// window when it moves. Minimised to its notification icon, the icon says it instead;
+// minimised to the taskbar, its button flashes and the balloon waits for the window.
 #pragma once
 
 #include "platform/Balloon.h"

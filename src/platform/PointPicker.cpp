@@ -71,28 +71,13 @@ POINT screenPoint(HWND overlay, LPARAM lParam) {
 void keyPressed(WPARAM key) {
     POINT pointer{};
     GetCursorPos(&pointer);
+    if (key == VK_ESCAPE) return finish(std::nullopt);
+    if (key == VK_RETURN || key == VK_SPACE) return finish(pointer);
     const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
-    switch (key) {
-    case VK_ESCAPE:
-        return finish(std::nullopt);
-    case VK_RETURN:
-    case VK_SPACE:
-        return finish(pointer);
-    case VK_LEFT:
-        pointer.x -= step;
-        break;
-    case VK_RIGHT:
-        pointer.x += step;
-        break;
-    case VK_UP:
-        pointer.y -= step;
-        break;
-    case VK_DOWN:
-        pointer.y += step;
-        break;
-    default:
-        return;
-    }
+    const int dx = key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0;
+    const int dy = key == VK_UP ? -step : key == VK_DOWN ? step : 0;
+    if (!dx && !dy) return;
+    pointer.x += dx, pointer.y += dy;
     SetCursorPos(pointer.x, pointer.y);
     showCoordinates(pointer);
 }
